@@ -1,0 +1,8 @@
+#include "clicommands.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char **argv)
+{
+    return zorvan::cli::Run(argc, argv);
+}

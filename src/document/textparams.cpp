@@ -1,0 +1,10 @@
+#include "document/textparams.h"
+
+namespace zorvan {
+
+void ResetTextParams(TextParams &block)
+{
+    block = TextParams();
+}
+
+} // namespace zorvan

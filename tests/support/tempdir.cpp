@@ -1,0 +1,1 @@
+#include "tempdir.h"
