@@ -1,24 +1,104 @@
 #include "clicommands.h"
 
+#include "dumpcommand.h"
+#include "layouttextcommand.h"
 #include "version.h"
 
+#include <QFile>
 #include <QGuiApplication>
+
+#include <memory>
 
 namespace zorvan::cli {
 
-int Run(int argc, char **argv)
+namespace {
+
+enum class Needs { Core, Gui };
+
+struct Command {
+    const char *name;
+    const char *usage;
+    CommandFunction run;
+    // Commands that measure text or paint need a GUI application (offscreen);
+    // the others stay clear of it and of its start-up warnings.
+    Needs needs;
+};
+
+// Add a subcommand here; its usage line shows in "zorvan --help".
+const Command kCommands[] = {
+    {"dump", "dump FILE          print a layout as JSON", RunDumpCommand, Needs::Core},
+    {"layout-text", "layout-text FILE   print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
+};
+
+const Command *FindCommand(const QString &name)
 {
-    // Text measurement needs a GUI application, never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.value(0) == QLatin1String("--version")) {
-        std::printf("%s\n", kVersionString);
+    for (const Command &c : kCommands)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+QByteArray Usage()
+{
+    QByteArray text = "usage: zorvan COMMAND [ARGUMENTS]\n       zorvan --version\n\ncommands:\n";
+    for (const Command &c : kCommands)
+        text += QByteArray("  ") + c.usage + '\n';
+    return text;
+}
+
+} // namespace
+
+int Fail(QIODevice &err, const QString &subject, const QString &reason)
+{
+    const QString line = subject.isEmpty() ? QStringLiteral("zorvan: %1\n").arg(reason)
+                                           : QStringLiteral("zorvan: %1: %2\n").arg(subject, reason);
+    err.write(line.toUtf8());
+    return kExitError;
+}
+
+int RunCommand(const QStringList &args, QIODevice &out, QIODevice &err)
+{
+    const QString name = args.value(0);
+    if (name == QLatin1String("--version")) {
+        if (args.size() != 1)
+            return Fail(err, name, QStringLiteral("takes no arguments"));
+        out.write(QByteArray(kVersionString) + '\n');
         return kExitOk;
     }
-    std::fprintf(stderr, "zorvan: unknown command '%s'\n", qPrintable(args.value(0)));
-    return kExitError;
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        out.write(Usage());
+        return kExitOk;
+    }
+    if (const Command *c = FindCommand(name))
+        return c->run(args.mid(1), out, err);
+    if (name.isEmpty())
+        return Fail(err, QString(), QStringLiteral("no command given (try zorvan --help)"));
+    return Fail(err, name, QStringLiteral("unknown command (try zorvan --help)"));
+}
+
+int Run(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        const Command *c = FindCommand(args.value(0));
+        if (c && c->needs == Needs::Gui) {
+            // Text measurement needs a GUI application, never a display.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+    }
+
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    return RunCommand(args, out, err);
 }
 
 } // namespace zorvan::cli
