@@ -1,6 +1,7 @@
 #include "document/elementscan.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zorvan {
 
@@ -9,8 +10,13 @@ ElementScan::ElementScan(QStringView text, std::span<const QStringView> names)
 {
     m_valueStart.fill(-1);
     m_valueEnd.fill(-1);
-    for (QStringView name : m_names)
-        m_longestName = std::max(m_longestName, name.size());
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        const qsizetype length = m_names[i].size();
+        if (length > kMaxNameLength)
+            continue;
+        m_longestName = std::max(m_longestName, length);
+        m_namesOfLength[length] |= std::uint32_t(1) << i;
+    }
 
     const char16_t *data = text.utf16();
     const qsizetype size = text.size();
@@ -30,6 +36,8 @@ ElementScan::ElementScan(QStringView text, std::span<const QStringView> names)
             ++nameEnd;
         if (nameEnd >= limit)
             continue;
+        if (nameEnd == nameStart)
+            continue;
         const int i = lookup(text.sliced(nameStart, nameEnd - nameStart));
         if (i < 0)
             continue;
@@ -45,11 +53,14 @@ ElementScan::ElementScan(QStringView text, std::span<const QStringView> names)
 
 int ElementScan::lookup(QStringView name) const
 {
+    if (name.size() > kMaxNameLength)
+        return -1;
     const char16_t *chars = name.utf16();
-    for (size_t i = 0; i < m_names.size(); ++i) {
-        const QStringView candidate = m_names[i];
-        if (candidate.size() == name.size() && std::equal(chars, chars + name.size(), candidate.utf16()))
-            return static_cast<int>(i);
+    for (std::uint32_t candidates = m_namesOfLength[name.size()]; candidates != 0; candidates &= candidates - 1) {
+        const int i = std::countr_zero(candidates);
+        // Several names differ only in a trailing X or Y.
+        if (m_names[i].back() == name.back() && std::equal(chars, chars + name.size(), m_names[i].utf16()))
+            return i;
     }
     return -1;
 }

@@ -214,6 +214,21 @@ QString DecodeLayoutBytes(const QByteArray &bytes)
     return text;
 }
 
+QString DecodeStoredLayout(const QByteArray &bytes)
+{
+    const qsizetype units = bytes.size() / 2;
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto unitAt = [in](qsizetype i) { return static_cast<char16_t>(in[2 * i] | (in[2 * i + 1] << 8)); };
+    if (units == 0 || unitAt(0) != u'?')
+        return DecodeLayoutBytes(bytes);
+    // Decoding and unscrambling in one pass spares a copy of a large text.
+    QString text(units, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < units; ++i)
+        out[i] = static_cast<char16_t>(unitAt(units - 1 - i) - 1);
+    return text;
+}
+
 QByteArray EncodeLayoutBytes(const QString &text)
 {
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
@@ -241,7 +256,7 @@ bool ReadLayoutTextFile(const QString &path, QString *plainText, QString *error)
         return false;
     }
     if (plainText)
-        *plainText = UnscrambleLayoutText(DecodeLayoutBytes(bytes));
+        *plainText = DecodeStoredLayout(bytes);
     return true;
 }
 

@@ -59,6 +59,8 @@ QString UnscrambleLayoutText(const QString &stored);
 // UTF-16LE without BOM; an odd last byte is ignored.
 QString DecodeLayoutBytes(const QByteArray &bytes);
 QByteArray EncodeLayoutBytes(const QString &text);
+// The plain text of a file's bytes: decoded, and unscrambled when scrambled.
+QString DecodeStoredLayout(const QByteArray &bytes);
 
 // Whole-file helpers: read (and unscramble) / scramble and write. On failure
 // *error holds the reason, without the path ("cannot be opened: ...").
