@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 using namespace zorvan;
 
 // The one-pass lookups must give exactly what a search from the start gives,
@@ -64,5 +67,55 @@ TEST(StripTagIndex, AgreesWithFindElementValue)
                 EXPECT_EQ(index.value(c, r), FindElementValue(text, StripElementName(c, r)))
                     << QString::fromUtf16(t).toStdString() << " strip " << c << "-" << r;
         EXPECT_TRUE(index.value(2, 0).isEmpty());
+    }
+}
+
+namespace {
+
+// Texts glued together from pieces of tags, so that tags overlap, nest, break
+// off and repeat in every way.
+QString RandomText(std::mt19937 &random, const std::vector<QString> &pieces)
+{
+    std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> length(0, 14);
+    QString text;
+    for (int n = length(random); n > 0; --n)
+        text += pieces[pick(random)];
+    return text;
+}
+
+} // namespace
+
+TEST(ElementScan, AgreesWithFindElementValueOnRandomTexts)
+{
+    const std::vector<QString> pieces = {
+        QStringLiteral("<Text>"), QStringLiteral("</Text>"), QStringLiteral("<Font>"), QStringLiteral("</Font>"),
+        QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("/"), QStringLiteral("Text"), QStringLiteral("x"),
+        QStringLiteral("<TextColor>"), QStringLiteral("</TextColor"), QStringLiteral("Color>"), QStringLiteral("<<")};
+    const QStringView names[] = {u"Text", u"TextColor", u"Font"};
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = RandomText(random, pieces);
+        const ElementScan scan(text, names);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(scan.value(i), FindElementValue(text, names[i])) << text.toStdString() << " / " << i;
+    }
+}
+
+TEST(StripTagIndex, AgreesWithFindElementValueOnRandomTexts)
+{
+    const std::vector<QString> pieces = {
+        QStringLiteral("<Strip0-0>"), QStringLiteral("</Strip0-0>"), QStringLiteral("<Strip0-1>"),
+        QStringLiteral("</Strip0-1>"), QStringLiteral("<Strip1-0>"), QStringLiteral("</Strip1-0>"),
+        QStringLiteral("<Strip01-0>"), QStringLiteral("<Strip1-1"), QStringLiteral(">"), QStringLiteral("<"),
+        QStringLiteral("/"), QStringLiteral("x"), QStringLiteral("1>"), QStringLiteral("<Strip1-")};
+    std::mt19937 random(1809);
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = RandomText(random, pieces);
+        const StripTagIndex index(text, 2, 2);
+        for (int c = 0; c < 2; ++c)
+            for (int r = 0; r < 2; ++r)
+                ASSERT_EQ(index.value(c, r), FindElementValue(text, StripElementName(c, r)))
+                    << text.toStdString() << " strip " << c << "-" << r;
     }
 }
