@@ -21,23 +21,28 @@ ElementScan::ElementScan(QStringView text, std::span<const QStringView> names)
     const char16_t *data = text.utf16();
     const qsizetype size = text.size();
     int unresolved = static_cast<int>(m_names.size());
-    for (qsizetype at = 0; at < size && unresolved > 0; ++at) {
-        if (data[at] != u'<')
+    qsizetype at = 0;
+    while (at < size && unresolved > 0) {
+        if (data[at] != u'<') {
+            ++at;
             continue;
+        }
         qsizetype nameStart = at + 1;
         const bool closing = nameStart < size && data[nameStart] == u'/';
         if (closing)
             ++nameStart;
-        // Names hold no '>', so "<name>" starts here exactly when the text up
-        // to the next '>' is the name.
+        // Names hold no '<' or '>', so "<name>" starts here exactly when the
+        // text up to the next '>' is the name. Either way no tag starts before
+        // where this look stopped, so the scan goes on from there.
         const qsizetype limit = std::min(size, nameStart + m_longestName + 1);
         qsizetype nameEnd = nameStart;
-        while (nameEnd < limit && data[nameEnd] != u'>')
+        while (nameEnd < limit && data[nameEnd] != u'>' && data[nameEnd] != u'<')
             ++nameEnd;
-        if (nameEnd >= limit)
+        if (nameEnd == limit || data[nameEnd] == u'<' || nameEnd == nameStart) {
+            at = std::max(nameEnd, at + 1);
             continue;
-        if (nameEnd == nameStart)
-            continue;
+        }
+        at = nameEnd + 1;
         const int i = lookup(text.sliced(nameStart, nameEnd - nameStart));
         if (i < 0)
             continue;
@@ -45,7 +50,7 @@ ElementScan::ElementScan(QStringView text, std::span<const QStringView> names)
             if (m_valueStart[i] < 0)
                 m_valueStart[i] = nameEnd + 1;
         } else if (m_valueStart[i] >= 0 && m_valueEnd[i] < 0) {
-            m_valueEnd[i] = at;
+            m_valueEnd[i] = nameStart - 2;
             --unresolved;
         }
     }
@@ -58,8 +63,12 @@ int ElementScan::lookup(QStringView name) const
     const char16_t *chars = name.utf16();
     for (std::uint32_t candidates = m_namesOfLength[name.size()]; candidates != 0; candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
-        // Several names differ only in a trailing X or Y.
-        if (m_names[i].back() == name.back() && std::equal(chars, chars + name.size(), m_names[i].utf16()))
+        // Compared from the end: several names differ only in a trailing X or Y.
+        const char16_t *candidate = m_names[i].utf16();
+        qsizetype k = name.size() - 1;
+        while (k >= 0 && candidate[k] == chars[k])
+            --k;
+        if (k < 0)
             return i;
     }
     return -1;

@@ -33,30 +33,33 @@ StripTagIndex::StripTagIndex(QStringView text, int columns, int rows)
       m_valueStart(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows), -1),
       m_closingTags(m_valueStart.size())
 {
-    static constexpr QStringView kStrip = u"Strip";
-    qsizetype at = text.indexOf(u'<');
-    while (at >= 0) {
+    static constexpr char16_t kStrip[] = u"Strip";
+    constexpr qsizetype kStripLength = 5;
+    const char16_t *data = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        if (data[at] != u'<')
+            continue;
         qsizetype i = at + 1;
-        const bool closing = i < text.size() && text[i] == u'/';
+        const bool closing = i < size && data[i] == u'/';
         if (closing)
             ++i;
+        if (size - i < kStripLength || !std::equal(kStrip, kStrip + kStripLength, data + i))
+            continue;
         int column = 0;
         int row = 0;
-        if (text.mid(i, kStrip.size()) == kStrip) {
-            i = ReadIndex(text, i + kStrip.size(), m_columns, &column);
-            if (i >= 0 && i < text.size() && text[i] == u'-')
-                i = ReadIndex(text, i + 1, m_rows, &row);
-            else
-                i = -1;
-            if (i >= 0 && i < text.size() && text[i] == u'>') {
-                const int s = slot(column, row);
-                if (closing)
-                    m_closingTags[s].push_back(at);
-                else if (m_valueStart[s] < 0)
-                    m_valueStart[s] = i + 1;
-            }
+        i = ReadIndex(text, i + kStripLength, m_columns, &column);
+        if (i >= 0 && i < size && data[i] == u'-')
+            i = ReadIndex(text, i + 1, m_rows, &row);
+        else
+            i = -1;
+        if (i >= 0 && i < size && data[i] == u'>') {
+            const int s = slot(column, row);
+            if (closing)
+                m_closingTags[s].push_back(at);
+            else if (m_valueStart[s] < 0)
+                m_valueStart[s] = i + 1;
         }
-        at = text.indexOf(u'<', at + 1);
     }
 }
 
