@@ -4,6 +4,7 @@
 #include "render/boardcomposer.h"
 #include "render/boardimagenames.h"
 #include "render/imaging.h"
+#include "render/pictureprefetch.h"
 #include "render/renderstate.h"
 
 #include <QPainter>
@@ -23,7 +24,11 @@ QString Fail(QString *error, const QString &reason)
 
 QString ExportBoardImage(const MenuData &doc, RenderState &state, const BoardExportOptions &options, QString *error)
 {
-    LoadedImage background = LoadImageFile(doc.BackgroundPath);
+    LoadedImage background;
+    {
+        PicturePrefetch prefetch(doc, state);
+        background = LoadImageFile(doc.BackgroundPath);
+    }
     if (background.image.isNull())
         return Fail(error, QStringLiteral("cannot read the background image %1").arg(doc.BackgroundPath));
     QImage board = ToPaintableImage(std::move(background.image));

@@ -3,10 +3,13 @@
 #include "document/menudata.h"
 #include "render/boardcomposer.h"
 #include "render/boardgeometry.h"
+#include "render/decodedimagecache.h"
 #include "render/imaging.h"
+#include "render/pictureprefetch.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 namespace zorvan {
@@ -45,6 +48,47 @@ QString ShowResolution(RenderState &state, const QString &imagePath)
                              static_cast<double>(image.height()) / resolution);
 }
 
+namespace {
+
+// Size and resolution of the background, from its header where the format
+// allows, so that the geometry is known before the pixels are decoded.
+struct BackgroundHeader {
+    QSize size;
+    ImageResolution resolution;
+    std::optional<LoadedImage> decoded; // when the header alone was not enough
+};
+
+BackgroundHeader ReadBackgroundHeader(const QString &path)
+{
+    BackgroundHeader header;
+    QImageReader reader(path);
+    const QByteArray format = reader.format();
+    if ((format == "jpeg" || format == "jpg") && reader.size().isValid()) {
+        header.size = reader.size();
+        header.resolution = ReadImageResolution(path);
+        return header;
+    }
+    header.decoded = LoadImageFileCached(path);
+    header.size = header.decoded->image.size();
+    header.resolution = header.decoded->resolution;
+    return header;
+}
+
+void ApplyGeometry(RenderState &state, const MenuData &doc, const BoardRect &availableArea, const QSize &imageSize,
+                   const ImageResolution &resolution)
+{
+    state.imageResolution = TruncatedResolution(resolution);
+    state.imageWidth = std::max(imageSize.width(), 0);
+    state.imageHeight = std::max(imageSize.height(), 0);
+    state.boardRect = FitBoardRect(availableArea, state.imageWidth, state.imageHeight);
+    // An unreadable background has no width: the board stays empty rather
+    // than forming a ratio from it.
+    state.screenRatio = state.imageWidth > 0 ? static_cast<double>(state.boardRect.width()) / state.imageWidth : 0.0;
+    ComputeCellGrid(state, doc);
+}
+
+} // namespace
+
 PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const BoardRect &availableArea,
                               bool geometryOnly)
 {
@@ -60,17 +104,25 @@ PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const Boa
         state.resolutionReadoutPending = false;
     }
 
-    LoadedImage background = LoadImageFile(PreviewBackgroundPath(state, doc));
-    state.imageResolution = TruncatedResolution(background.resolution);
-    state.imageWidth = background.width();
-    state.imageHeight = background.height();
-    state.boardRect = FitBoardRect(availableArea, state.imageWidth, state.imageHeight);
-    // An unreadable background has no width: the board stays empty rather
-    // than forming a ratio from it.
-    state.screenRatio = state.imageWidth > 0 ? static_cast<double>(state.boardRect.width()) / state.imageWidth : 0.0;
-    ComputeCellGrid(state, doc);
+    const QString path = PreviewBackgroundPath(state, doc);
+    BackgroundHeader header = ReadBackgroundHeader(path);
+    ApplyGeometry(state, doc, availableArea, header.size, header.resolution);
     if (geometryOnly || !HasDrawableBoard(state))
         return result;
+
+    LoadedImage background;
+    if (header.decoded) {
+        background = std::move(*header.decoded);
+    } else {
+        PicturePrefetch prefetch(doc, state);
+        background = LoadImageFileCached(path);
+    }
+    // A header that promised more than the file holds.
+    if (background.image.size() != header.size) {
+        ApplyGeometry(state, doc, availableArea, background.image.size(), background.resolution);
+        if (!HasDrawableBoard(state))
+            return result;
+    }
 
     // Backgrounds in grey or indexed colour are drawn on as 32-bit images, so
     // their strips are never silently left out.
