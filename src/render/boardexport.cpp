@@ -32,6 +32,10 @@ QString ExportBoardImage(const MenuData &doc, RenderState &state, const BoardExp
     if (background.image.isNull())
         return Fail(error, QStringLiteral("cannot read the background image %1").arg(doc.BackgroundPath));
     QImage board = ToPaintableImage(std::move(background.image));
+    // The TV image states the background's own resolution.
+    constexpr double kInchesPerMetre = 0.0254;
+    board.setDotsPerMeterX(qRound(background.resolution.x / kInchesPerMetre));
+    board.setDotsPerMeterY(qRound(background.resolution.y / kInchesPerMetre));
     {
         QPainter painter;
         if (!painter.begin(&board))
@@ -44,10 +48,17 @@ QString ExportBoardImage(const MenuData &doc, RenderState &state, const BoardExp
     }
 
     if (!options.forPrint && board.width() < board.height()) {
-        switch (AskRotation(options.trelmontFolder, options.askRotation)) {
-        case TvRotation::Clockwise: board = RotateQuarterTurns(board, 1); break;
-        case TvRotation::CounterClockwise: board = RotateQuarterTurns(board, -1); break;
-        case TvRotation::None: break;
+        // Without a Trelmont folder (the command line) nothing is remembered.
+        const TvRotation rotation = !options.trelmontFolder.isEmpty()
+                                        ? AskRotation(options.trelmontFolder, options.askRotation)
+                                        : options.askRotation ? options.askRotation(TvRotation::None)
+                                                              : TvRotation::None;
+        if (rotation != TvRotation::None) {
+            const int dotsX = board.dotsPerMeterX();
+            const int dotsY = board.dotsPerMeterY();
+            board = RotateQuarterTurns(board, rotation == TvRotation::Clockwise ? 1 : -1);
+            board.setDotsPerMeterX(dotsY);
+            board.setDotsPerMeterY(dotsX);
         }
     }
 

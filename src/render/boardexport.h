@@ -12,7 +12,9 @@ class RenderState;
 struct BoardExportOptions {
     QString layoutPath;      // the layout container's path; names the TV image
     bool forPrint = false;   // write print.jpg instead, never rotated
-    QString trelmontFolder;  // holds "RotationData.txt" and print.jpg
+    // Holds "RotationData.txt" and print.jpg; when empty the rotation
+    // question starts from None and its answer is not remembered.
+    QString trelmontFolder;
     // Asked for portrait boards that are not printed; none means no rotation.
     RotationQuestion askRotation;
 };

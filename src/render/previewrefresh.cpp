@@ -38,14 +38,15 @@ QString PreviewBackgroundPath(const RenderState &state, const MenuData &doc)
 
 QString ShowResolution(RenderState &state, const QString &imagePath)
 {
-    const LoadedImage image = LoadImageFile(imagePath);
-    state.imageResolution = TruncatedResolution(image.resolution);
-    if (image.width() == 0)
+    // The header holds all the read-out needs.
+    const QSize size = QImageReader(imagePath).size();
+    state.imageResolution = TruncatedResolution(ReadImageResolution(imagePath));
+    if (!size.isValid() || size.width() == 0)
         return QString();
     const int resolution = state.imageResolution;
-    return QString::asprintf("      Resolution: %d x %d at %d PPI (%0.1f in x %0.1f in)", image.width(),
-                             image.height(), resolution, static_cast<double>(image.width()) / resolution,
-                             static_cast<double>(image.height()) / resolution);
+    return QString::asprintf("      Resolution: %d x %d at %d PPI (%0.1f in x %0.1f in)", size.width(),
+                             size.height(), resolution, static_cast<double>(size.width()) / resolution,
+                             static_cast<double>(size.height()) / resolution);
 }
 
 namespace {

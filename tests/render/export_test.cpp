@@ -1,5 +1,6 @@
 #include "render/boardexport.h"
 #include "render/boardimagenames.h"
+#include "render/imaging.h"
 #include "render/previewrefresh.h"
 
 #include "renderfixture.h"
@@ -145,6 +146,38 @@ TEST_F(ExportTest, WritesTheFullSizeBoardAsJpegBesideTheLayout)
     EXPECT_TRUE(IsRed(image.pixel(320, 40)));
     EXPECT_TRUE(IsGrey(image.pixel(320, 300)));
     EXPECT_FALSE(f->state->outputRender);
+}
+
+TEST_F(ExportTest, KeepsTheBackgroundsResolution)
+{
+    prepare(300, 600);
+    QImage background = test::SolidImage(300, 600, QColor(100, 100, 100));
+    background.setDotsPerMeterX(qRound(300 / 0.0254));
+    background.setDotsPerMeterY(qRound(150 / 0.0254));
+    f->doc.BackgroundPath = test::WriteImage(f->file(QStringLiteral("Background.jpg")), background, "jpeg");
+    options.askRotation = [](TvRotation) { return TvRotation::Clockwise; };
+    const QString path = exportBoard();
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(QImageReader(path).size(), QSize(600, 300));
+    // Turned a quarter, the two densities change places.
+    const ImageResolution r = ReadImageResolution(path);
+    EXPECT_NEAR(r.x, 150, 0.5);
+    EXPECT_NEAR(r.y, 300, 0.5);
+}
+
+TEST_F(ExportTest, CommandLineRotationIsNotRemembered)
+{
+    prepare(270, 480);
+    options.trelmontFolder.clear();
+    TvRotation offered = TvRotation::Clockwise;
+    options.askRotation = [&](TvRotation preselected) {
+        offered = preselected;
+        return TvRotation::CounterClockwise;
+    };
+    EXPECT_EQ(QImage(exportBoard()).size(), QSize(480, 270));
+    EXPECT_EQ(offered, TvRotation::None);
+    EXPECT_FALSE(QFile::exists(RotationDataPath(trelmont)));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("RotationData.txt")));
 }
 
 TEST_F(ExportTest, WhitePrintBoardHasItsOwnName)
