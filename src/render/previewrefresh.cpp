@@ -24,33 +24,6 @@ int TruncatedResolution(const ImageResolution &resolution)
     return dpi >= 1 ? dpi : static_cast<int>(kDefaultDpi);
 }
 
-} // namespace
-
-QString PreviewBackgroundPath(const RenderState &state, const MenuData &doc)
-{
-    if (state.backgroundProxyInUse && !state.workFolder.isEmpty()) {
-        const QString proxy = QDir(state.workFolder).filePath(QStringLiteral("Background_Proxy.jpg"));
-        if (QFileInfo::exists(proxy))
-            return proxy;
-    }
-    return doc.BackgroundPath;
-}
-
-QString ShowResolution(RenderState &state, const QString &imagePath)
-{
-    // The header holds all the read-out needs.
-    const QSize size = QImageReader(imagePath).size();
-    state.imageResolution = TruncatedResolution(ReadImageResolution(imagePath));
-    if (!size.isValid() || size.width() == 0)
-        return QString();
-    const int resolution = state.imageResolution;
-    return QString::asprintf("      Resolution: %d x %d at %d PPI (%0.1f in x %0.1f in)", size.width(),
-                             size.height(), resolution, static_cast<double>(size.width()) / resolution,
-                             static_cast<double>(size.height()) / resolution);
-}
-
-namespace {
-
 // Size and resolution of the background, from its header where the format
 // allows, so that the geometry is known before the pixels are decoded.
 struct BackgroundHeader {
@@ -89,6 +62,29 @@ void ApplyGeometry(RenderState &state, const MenuData &doc, const BoardRect &ava
 }
 
 } // namespace
+
+QString PreviewBackgroundPath(const RenderState &state, const MenuData &doc)
+{
+    if (state.backgroundProxyInUse && !state.workFolder.isEmpty()) {
+        const QString proxy = QDir(state.workFolder).filePath(QStringLiteral("Background_Proxy.jpg"));
+        if (QFileInfo::exists(proxy))
+            return proxy;
+    }
+    return doc.BackgroundPath;
+}
+
+QString ShowResolution(RenderState &state, const QString &imagePath)
+{
+    // The header holds all the read-out needs.
+    const QSize size = QImageReader(imagePath).size();
+    state.imageResolution = TruncatedResolution(ReadImageResolution(imagePath));
+    if (!size.isValid() || size.width() == 0)
+        return QString();
+    const int resolution = state.imageResolution;
+    return QString::asprintf("      Resolution: %d x %d at %d PPI (%0.1f in x %0.1f in)", size.width(),
+                             size.height(), resolution, static_cast<double>(size.width()) / resolution,
+                             static_cast<double>(size.height()) / resolution);
+}
 
 PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const BoardRect &availableArea,
                               bool geometryOnly)
