@@ -2,6 +2,7 @@
 
 #include "document/menudata.h"
 #include "render/boardexport.h"
+#include "render/brightness.h"
 #include "render/decodedimagecache.h"
 #include "render/imaging.h"
 #include "render/previewrefresh.h"
@@ -148,6 +149,18 @@ bench::Measurement PreviewRefresh1600()
     return {refreshMs, "ms", 8.0};
 }
 
+// The full-size refresh of every save brightens full-size pictures.
+bench::Measurement Brightness2400()
+{
+    const QImage picture = PhotoLikeImage(2400, 1800, qRgb(200, 150, 40), qRgb(90, 60, 30));
+    const double ms = bench::MedianMilliseconds(9, [&] {
+        QImage copy = picture;
+        AdjustBrightness(2, copy, 60);
+    });
+    return {ms, "ms", 0.0};
+}
+
+const bench::Registration brightness{"render-brightness-2400x1800", Brightness2400};
 const bench::Registration tvExport{"render-tv-export-3840", TvExport};
 const bench::Registration previewRefresh{"render-preview-refresh-1600", PreviewRefresh1600};
 
