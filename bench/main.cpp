@@ -26,7 +26,7 @@ double MedianMilliseconds(int runs, const std::function<void()> &fn)
         QElapsedTimer timer;
         timer.start();
         fn();
-        times.push_back(timer.nsecsElapsed() / 1.0e6);
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1.0e6);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
