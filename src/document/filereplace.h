@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace zorvan {
+
+// Saving a file in place: the new content is written under a temporary name in
+// the target's folder and put in place by one rename, so the old file stays
+// whole until the new one is complete and on disk.
+
+// Creates an empty file with an unused name in the folder of targetPath and
+// returns its path; empty (and *error set) on failure.
+QString CreateTempBeside(const QString &targetPath, QString *error);
+
+// Flushes tempPath to disk, gives it the permissions of an existing target,
+// renames it over targetPath and flushes the folder. On failure the target is
+// untouched and tempPath is left for the caller to remove.
+bool ReplaceWithTemp(const QString &tempPath, const QString &targetPath, QString *error);
+
+} // namespace zorvan
