@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace zorvan {
 
 class MenuData;
@@ -51,13 +53,24 @@ struct UnpackResult {
     QStringList skipped;             // member names that were not extracted
 };
 
+struct UnpackOptions {
+    // Looks at the extracted files before they are moved in (Open reads the
+    // layout text there); false, with *error set, refuses the container and
+    // leaves the target folder as it was.
+    std::function<bool(const QString &stagingFolder, QString *error)> check;
+    // Empty the target folder's files (ClearFolder) just before the new ones
+    // move in, once everything was read and checked.
+    bool replaceFolderContents = false;
+};
+
 // Extracts every member into targetFolder (created when missing) under its
 // plain file name: folder parts, drive letters and ".." are dropped, links
 // and folders are never created. Members named by earlier versions become
 // "Background.jpg" and "Layout.XZORVAN". All members are extracted aside
 // first and moved in only when every one of them was read intact, so a
 // refused container leaves the folder as it was.
-UnpackResult UnpackContainer(const QString &containerPath, const QString &targetFolder);
+UnpackResult UnpackContainer(const QString &containerPath, const QString &targetFolder,
+                             const UnpackOptions &options = {});
 
 // The file name a member is extracted under; empty when it is skipped.
 QString UnpackedFileName(const QString &memberName);

@@ -95,8 +95,9 @@ MigrationResult MigrateLegacyLayout(MenuData &doc, LayoutFileState &state, const
         result.error = packed.error;
     } else {
         // Read the new container back before anything of the old layout goes.
-        ClearFolder(workFolder);
-        const UnpackResult unpacked = UnpackContainer(result.containerPath, workFolder);
+        UnpackOptions unpackOptions;
+        unpackOptions.replaceFolderContents = true;
+        const UnpackResult unpacked = UnpackContainer(result.containerPath, workFolder, unpackOptions);
         if (!unpacked.ok)
             result.error = unpacked.error;
     }

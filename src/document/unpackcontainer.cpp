@@ -1,5 +1,6 @@
 #include "document/container.h"
 
+#include "assets/workfolders.h"
 #include "document/layoutpaths.h"
 
 #include <QDir>
@@ -65,8 +66,8 @@ struct PlannedMember {
 
 class Unpacker {
 public:
-    Unpacker(const QString &containerPath, const QString &targetFolder)
-        : m_containerPath(containerPath), m_targetFolder(targetFolder)
+    Unpacker(const QString &containerPath, const QString &targetFolder, const UnpackOptions &options)
+        : m_containerPath(containerPath), m_targetFolder(targetFolder), m_options(options)
     {
     }
     ~Unpacker()
@@ -81,6 +82,7 @@ private:
     bool plan();
     bool extractAll(const QString &stagingFolder);
     bool extractCurrent(const PlannedMember &member, const QString &stagingFolder, QByteArray &buffer);
+    bool passesCheck(const QString &stagingFolder);
     bool moveIntoPlace(const QString &stagingFolder);
     bool fail(const QString &error)
     {
@@ -92,6 +94,7 @@ private:
 
     QString m_containerPath;
     QString m_targetFolder;
+    const UnpackOptions &m_options;
     unzFile m_zip = nullptr;
     QList<PlannedMember> m_plan;
     // Per archive entry: the planned member index, or -1 when skipped.
@@ -136,7 +139,7 @@ UnpackResult Unpacker::run()
         if (!staging.isValid())
             fail(QStringLiteral("cannot write in the folder %1: %2").arg(m_targetFolder, staging.errorString()));
         else
-            done = extractAll(staging.path()) && moveIntoPlace(staging.path());
+            done = extractAll(staging.path()) && passesCheck(staging.path()) && moveIntoPlace(staging.path());
     }
     if (!done) {
         m_result.written.clear();
@@ -249,6 +252,16 @@ bool Unpacker::extractCurrent(const PlannedMember &member, const QString &stagin
     return true;
 }
 
+bool Unpacker::passesCheck(const QString &stagingFolder)
+{
+    if (!m_options.check)
+        return true;
+    QString error;
+    if (m_options.check(stagingFolder, &error))
+        return true;
+    return fail(error.isEmpty() ? QStringLiteral("%1: refused").arg(where()) : error);
+}
+
 bool Unpacker::moveIntoPlace(const QString &stagingFolder)
 {
     QStringList names;
@@ -262,6 +275,8 @@ bool Unpacker::moveIntoPlace(const QString &stagingFolder)
         if (existing.isDir() && !existing.isSymLink())
             return fail(QStringLiteral("cannot write %1: a folder of that name exists").arg(existing.filePath()));
     }
+    if (m_options.replaceFolderContents)
+        ClearFolder(m_targetFolder);
     for (const QString &name : std::as_const(names)) {
         const QByteArray from = QFile::encodeName(JoinPath(stagingFolder, name));
         const QByteArray to = QFile::encodeName(JoinPath(m_targetFolder, name));
@@ -290,9 +305,9 @@ QString UnpackedFileName(const QString &memberName)
     return name;
 }
 
-UnpackResult UnpackContainer(const QString &containerPath, const QString &targetFolder)
+UnpackResult UnpackContainer(const QString &containerPath, const QString &targetFolder, const UnpackOptions &options)
 {
-    return Unpacker(containerPath, targetFolder).run();
+    return Unpacker(containerPath, targetFolder, options).run();
 }
 
 } // namespace zorvan

@@ -287,5 +287,33 @@ TEST_F(UnpackTest, RefusesToReplaceAFolderWithAFile)
     EXPECT_EQ(ReadAll(m_work + "/a.jpg"), "old");
 }
 
+// Open reads the layout text before the files replace the open layout's.
+TEST_F(UnpackTest, ACheckSeesTheFilesFirstAndCanRefuseThem)
+{
+    WriteFile(m_work + "/old.jpg", "old layout");
+    ASSERT_TRUE(QDir().mkpath(m_work + "/keep"));
+    ASSERT_TRUE(test::WriteZip(m_zip, {{"Layout.XZORVAN", "not a layout"}, {"new.jpg", "new"}}));
+    const QStringList before = Snapshot(m_root.path());
+
+    UnpackOptions options;
+    options.replaceFolderContents = true;
+    QByteArray seen;
+    options.check = [&](const QString &staging, QString *error) {
+        seen = ReadAll(staging + "/Layout.XZORVAN");
+        *error = "Layout.XZORVAN is not a layout";
+        return false;
+    };
+    UnpackResult result = UnpackContainer(m_zip, m_work, options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "Layout.XZORVAN is not a layout");
+    EXPECT_EQ(seen, "not a layout");
+    EXPECT_EQ(Snapshot(m_root.path()), before);
+
+    options.check = [](const QString &, QString *) { return true; };
+    result = UnpackContainer(m_zip, m_work, options);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(Snapshot(m_work), QStringList({"Layout.XZORVAN file 12", "keep dir 0", "new.jpg file 3"}));
+}
+
 } // namespace
 } // namespace zorvan
