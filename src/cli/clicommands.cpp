@@ -2,6 +2,8 @@
 
 #include "dumpcommand.h"
 #include "layouttextcommand.h"
+#include "migratecommand.h"
+#include "unpackcommand.h"
 #include "version.h"
 
 #include <QFile>
@@ -26,8 +28,10 @@ struct Command {
 
 // Add a subcommand here; its usage line shows in "zorvan --help".
 const Command kCommands[] = {
-    {"dump", "dump FILE          print a layout as JSON", RunDumpCommand, Needs::Core},
-    {"layout-text", "layout-text FILE   print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
+    {"dump", "dump FILE                       print a layout as JSON", RunDumpCommand, Needs::Core},
+    {"layout-text", "layout-text FILE                print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
+    {"unpack", "unpack CONTAINER DIR            extract a layout container into DIR", RunUnpackCommand, Needs::Core},
+    {"migrate", "migrate FILE [--remove-legacy]  convert a legacy layout into a container", RunMigrateCommand, Needs::Core},
 };
 
 const Command *FindCommand(const QString &name)

@@ -8,21 +8,17 @@
 
 #include <QIODevice>
 
-#include <memory>
-
 namespace zorvan::cli {
 
 int RunDumpCommand(const QStringList &args, QIODevice &out, QIODevice &err)
 {
     if (args.size() != 1)
         return Fail(err, QStringLiteral("dump"), QStringLiteral("expects exactly one FILE"));
-    // The document is large (9 x 201 strips); keep it off the stack.
-    auto doc = std::make_unique<MenuData>();
-    QString backgroundFileName;
+    LoadedLayout layout;
     QString error;
-    if (!LoadLayoutFile(args[0], *doc, &backgroundFileName, &error))
+    if (!layout.load(args[0], &error))
         return Fail(err, args[0], error);
-    out.write(DocumentJson(*doc, backgroundFileName) + '\n');
+    out.write(DocumentJson(layout.doc(), layout.backgroundFileName()) + '\n');
     return kExitOk;
 }
 

@@ -1,27 +1,80 @@
 #include "layoutfileload.h"
 
+#include "document/container.h"
+#include "document/layoutpaths.h"
 #include "document/layouttext.h"
 #include "document/menudata.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace zorvan::cli {
 
-bool LoadLayoutFile(const QString &path, MenuData &doc, QString *backgroundFileName, QString *error)
+LoadedLayout::LoadedLayout() : m_doc(std::make_unique<MenuData>()) {}
+LoadedLayout::~LoadedLayout() = default;
+
+QString LoadedLayout::workFolder() const
 {
-    if (QFileInfo(path).isDir()) {
+    return m_workFolder ? m_workFolder->path() : QString();
+}
+
+bool LoadedLayout::load(const QString &path, QString *error)
+{
+    const QFileInfo file(path);
+    if (file.isDir()) {
         *error = QStringLiteral("is a folder, not a layout file");
         return false;
     }
-    QString text;
-    if (!ReadLayoutTextFile(path, &text, error))
+    m_workFolder = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("zorvan-XXXXXX")));
+    if (!m_workFolder->isValid()) {
+        *error = QStringLiteral("cannot make a temporary work folder: %1").arg(m_workFolder->errorString());
         return false;
-    const LayoutReadResult result = ReadLayoutText(text, doc);
+    }
+    LayoutFileState state;
+    state.fileFolder = file.absolutePath();
+    state.lastLayoutFolder = state.fileFolder + QLatin1Char('/');
+    state.fromContainer = IsContainerPath(path);
+    state.layoutFileName = file.fileName();
+    QString textPath = path;
+    if (state.fromContainer) {
+        const UnpackResult unpacked = UnpackContainer(path, workFolder());
+        if (!unpacked.ok) {
+            // The unpacker names the container itself; the caller names it once.
+            *error = unpacked.error;
+            if (error->startsWith(path + QStringLiteral(": ")))
+                *error = error->mid(path.size() + 2);
+            return false;
+        }
+        textPath = JoinPath(workFolder(), QLatin1String(kLayoutMember));
+        if (!QFileInfo(textPath).isFile()) {
+            *error = QStringLiteral("not a layout container (it holds no %1)").arg(QLatin1String(kLayoutMember));
+            return false;
+        }
+    } else {
+        state.legacyFileName = file.fileName();
+        state.layoutFileName.replace(QLatin1String("XZORVAN"), QLatin1String("jpg"));
+        state.layoutFileName.remove(QLatin1String(kLegacyPrefix));
+    }
+
+    QString text;
+    if (!ReadLayoutTextFile(textPath, &text, error))
+        return false;
+    const LayoutPathRules rules = PathRulesFor(state, workFolder());
+    LayoutReadOptions options;
+    options.resolvePicturePath = [&rules](const QString &stored) { return ResolvePicturePath(stored, rules); };
+    const LayoutReadResult result = ReadLayoutText(text, *m_doc, options);
     if (!result.ok) {
         *error = result.error;
         return false;
     }
-    *backgroundFileName = result.backgroundFileName;
+    m_backgroundFileName = result.backgroundFileName;
+    state.resolvedBackgroundPath = ResolveBackgroundPath(result.backgroundFileName, rules);
+    m_doc->BackgroundPath = state.resolvedBackgroundPath;
+    state.currentFilePath = state.fromContainer ? QString::fromLatin1(kBackgroundMember) : state.resolvedBackgroundPath;
+    state.collectFonts = !state.fromContainer;
+    state.migrationPending = !state.fromContainer;
+    m_state = state;
     return true;
 }
 

@@ -8,20 +8,17 @@
 
 #include <QIODevice>
 
-#include <memory>
-
 namespace zorvan::cli {
 
 int RunLayoutTextCommand(const QStringList &args, QIODevice &out, QIODevice &err)
 {
     if (args.size() != 1)
         return Fail(err, QStringLiteral("layout-text"), QStringLiteral("expects exactly one FILE"));
-    auto doc = std::make_unique<MenuData>();
-    QString backgroundFileName;
+    LoadedLayout layout;
     QString error;
-    if (!LoadLayoutFile(args[0], *doc, &backgroundFileName, &error))
+    if (!layout.load(args[0], &error))
         return Fail(err, args[0], error);
-    out.write(WriteLayoutText(*doc, QStringLiteral("Background.jpg")).toUtf8());
+    out.write(WriteLayoutText(layout.doc(), QStringLiteral("Background.jpg")).toUtf8());
     return kExitOk;
 }
 

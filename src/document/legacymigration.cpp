@@ -91,6 +91,7 @@ MigrationResult MigrateLegacyLayout(MenuData &doc, LayoutFileState &state, const
     sources.workFolder = workFolder;
     sources.usedFontList = usedFontList;
     const PackResult packed = PackContainer(result.containerPath, doc, sources, prompts);
+    result.missingFiles = packed.missingFiles;
     if (!packed.ok) {
         result.error = packed.error;
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zorvan {
 
@@ -20,6 +21,7 @@ struct MigrationResult {
     QString containerPath; // the container written (also when the user said No: the one proposed)
     QString error;         // why the conversion failed, when it was tried
     bool legacyRemoved = false;
+    QStringList missingFiles; // pictures or fonts the container could not carry
 };
 
 // The question offered once after a legacy layout was opened.

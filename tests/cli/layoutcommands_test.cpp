@@ -9,6 +9,7 @@
 #include "tempdir.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -65,10 +66,13 @@ TEST_F(LayoutCommands, DumpPrintsTheDocumentWithMembersInOrder)
     const Outcome o = RunZorvan({QStringLiteral("dump"), scrambledPath});
     ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
     EXPECT_TRUE(o.err.isEmpty());
+    // A layout text on its own is a legacy layout: its paths lead into its support folder.
+    const QByteArray support = dir.file(QStringLiteral("Menu_SupportFiles")).toUtf8();
     EXPECT_TRUE(o.out.startsWith("{\"NumberOfColumns\": 3, \"NumberOfRows\": 4, \"WhitePrintBackground\": true, "
-                                 "\"BackgroundFileName\": \"Background.jpg\", \"BackgroundPath\": \"\", \"Strips\": "
-                                 "[{\"Column\": 0, \"Row\": 0, \"BackGroundColor\": 65536, \"CaloriesTextColor\": 65535, "
-                                 "\"CaloriesItalics\": false, \"SubImageFileName\": \"C:\\\\Menus\\\\Burger.png\", "))
+                                 "\"BackgroundFileName\": \"Background.jpg\", \"BackgroundPath\": \"" + support
+                                 + "/Background.jpg\", \"Strips\": "
+                                   "[{\"Column\": 0, \"Row\": 0, \"BackGroundColor\": 65536, \"CaloriesTextColor\": 65535, "
+                                   "\"CaloriesItalics\": false, \"SubImageFileName\": \"" + support + "/Burger.png\", "))
         << o.out.left(400).toStdString();
     EXPECT_TRUE(o.out.endsWith("}]}\n"));
 
@@ -88,7 +92,8 @@ TEST_F(LayoutCommands, DumpPrintsTheDocumentWithMembersInOrder)
     EXPECT_EQ(full.size(), 2 + 20);
     EXPECT_EQ(full.value(QLatin1String("BackGroundColor")).toInteger(), qint64(s.BackGroundColor));
     EXPECT_EQ(full.value(QLatin1String("XOffsetFactor")).toDouble(), s.XOffsetFactor);
-    EXPECT_EQ(full.value(QLatin1String("SubImageFileName")).toString(), s.SubImageFileName);
+    EXPECT_EQ(full.value(QLatin1String("SubImageFileName")).toString(),
+              QString::fromUtf8(support) + QLatin1Char('/') + LayoutFileNameOf(s.SubImageFileName));
     const QJsonObject main = full.value(QLatin1String("MainItemTextParams")).toObject();
     EXPECT_EQ(main.size(), 12);
     EXPECT_EQ(main.value(QLatin1String("Text")).toString(), s.MainItemTextParams.Text);
@@ -97,8 +102,8 @@ TEST_F(LayoutCommands, DumpPrintsTheDocumentWithMembersInOrder)
     EXPECT_EQ(full.value(QLatin1String("PricesTextParams")).toObject().value(QLatin1String("Text")).toString(),
               s.PricesTextParams.Text);
 
-    // The plain form of the same layout dumps identically.
-    EXPECT_EQ(RunZorvan({QStringLiteral("dump"), plainPath}).out, o.out);
+    // The plain form of the same layout dumps identically, but for its own support folder.
+    EXPECT_EQ(RunZorvan({QStringLiteral("dump"), plainPath}).out.replace("Plain_SupportFiles", "Menu_SupportFiles"), o.out);
 }
 
 TEST_F(LayoutCommands, DumpRealsReadBackToTheSameDouble)
@@ -143,10 +148,19 @@ TEST_F(LayoutCommands, LayoutTextPrintsWhatTheWriterProduces)
     stored.replace(QStringLiteral("<BackgroundFileName>Background.jpg<"), QStringLiteral("<BackgroundFileName>Old.jpg<"));
     const QString path = dir.file(QStringLiteral("Old.XZORVAN"));
     ASSERT_TRUE(test::WriteFile(path, EncodeLayoutBytes(ScrambleLayoutText(stored))));
+    // Picture paths are the ones the editor would use: in the support folder beside the file.
     for (const QString &p : {path, plainPath}) {
+        MenuData resolved = *doc;
+        const QString support = dir.file(QFileInfo(p).completeBaseName() + QStringLiteral("_SupportFiles"));
+        for (int column = 0; column < resolved.NumberOfColumns; ++column)
+            for (int row = 0; row < resolved.NumberOfRows; ++row) {
+                QString &picture = resolved.strip(column, row).SubImageFileName;
+                if (!picture.isEmpty())
+                    picture = support + QLatin1Char('/') + LayoutFileNameOf(picture);
+            }
         const Outcome o = RunZorvan({QStringLiteral("layout-text"), p});
         ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
-        EXPECT_EQ(QString::fromUtf8(o.out), plain);
+        EXPECT_EQ(QString::fromUtf8(o.out), WriteLayoutText(resolved, QStringLiteral("Background.jpg")));
     }
 }
 
