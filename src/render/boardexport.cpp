@@ -62,8 +62,12 @@ QString ExportBoardImage(const MenuData &doc, RenderState &state, const BoardExp
         }
     }
 
-    const QString path = options.forPrint ? PrintImagePath(options.trelmontFolder)
-                                          : TvImagePath(options.layoutPath, state.whitePrint);
+    const QString path = !options.outputPath.isEmpty() ? options.outputPath
+                         : options.forPrint           ? PrintImagePath(options.trelmontFolder)
+                                                      : TvImagePath(options.layoutPath, state.whitePrint);
+    // A layout whose name the rules do not change must never be written over.
+    if (path == options.layoutPath)
+        return Fail(error, QStringLiteral("the TV image name of %1 is the layout's own name").arg(path));
     const QByteArray mimeType = BoardImageMimeType(state.backgroundExtension);
     const int quality = mimeType == "image/jpeg" ? kTvImageJpegQuality : -1;
     QString reason;

@@ -17,6 +17,8 @@ struct BoardExportOptions {
     QString trelmontFolder;
     // Asked for portrait boards that are not printed; none means no rotation.
     RotationQuestion askRotation;
+    // Written instead of the name the rules give (the command line's -o).
+    QString outputPath;
 };
 
 // Draws the board onto the full-size background and writes it: beside the

@@ -165,6 +165,15 @@ TEST_F(ExportTest, KeepsTheBackgroundsResolution)
     EXPECT_NEAR(r.y, 300, 0.5);
 }
 
+TEST_F(ExportTest, AnExplicitOutputPathWins)
+{
+    prepare(64, 48);
+    options.outputPath = f->file(QStringLiteral("elsewhere.jpg"));
+    EXPECT_EQ(exportBoard(), options.outputPath);
+    EXPECT_EQ(QImage(options.outputPath).size(), QSize(64, 48));
+    EXPECT_FALSE(QFile::exists(f->file(QStringLiteral("Lunch_TV.jpg"))));
+}
+
 TEST_F(ExportTest, CommandLineRotationIsNotRemembered)
 {
     prepare(270, 480);
@@ -254,6 +263,13 @@ TEST_F(ExportTest, FailureReturnsNoPathAndAReason)
     QString error;
     EXPECT_TRUE(exportBoard(&error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("Lunch_TV.jpg"))) << qPrintable(error);
+
+    // A layout name the rules leave alone would be overwritten by its own TV image.
+    prepare(64, 48);
+    options.layoutPath = f->file(QStringLiteral("Lunch.layout"));
+    WriteAll(options.layoutPath, "layout");
+    EXPECT_TRUE(exportBoard(&error).isEmpty());
+    EXPECT_EQ(ReadAll(options.layoutPath), QByteArray("layout"));
 
     prepare(64, 48);
     RunOutputRefresh(*f->state, f->doc, f->area);
