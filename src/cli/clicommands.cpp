@@ -3,6 +3,7 @@
 #include "dumpcommand.h"
 #include "layouttextcommand.h"
 #include "migratecommand.h"
+#include "rendercommand.h"
 #include "unpackcommand.h"
 #include "version.h"
 
@@ -32,6 +33,9 @@ const Command kCommands[] = {
     {"layout-text", "layout-text FILE                print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
     {"unpack", "unpack CONTAINER DIR            extract a layout container into DIR", RunUnpackCommand, Needs::Core},
     {"migrate", "migrate FILE [--remove-legacy]  convert a legacy layout into a container", RunMigrateCommand, Needs::Core},
+    {"render", "render FILE [-o OUT | --preview OUT.png] [--white-print | --no-white-print]\n"
+               "         [--rotate none|cw|ccw] [--area WxH]\n"
+               "                                  write a layout's TV image or its preview", RunRenderCommand, Needs::Gui},
 };
 
 const Command *FindCommand(const QString &name)
