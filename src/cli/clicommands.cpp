@@ -84,8 +84,23 @@ int RunCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     return Fail(err, name, QStringLiteral("unknown command (try zorvan --help)"));
 }
 
+namespace {
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Qt complains on stderr when a root session has no runtime folder; the tool's
+// stderr carries only its own one-line errors, so that remark is dropped.
+void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_defaultHandler)
+        g_defaultHandler(type, context, message);
+}
+} // namespace
+
 int Run(int argc, char **argv)
 {
+    g_defaultHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
