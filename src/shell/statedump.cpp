@@ -1,0 +1,96 @@
+#include "statedump.h"
+
+#include "mainwindow.h"
+
+#include "editing/controlids.h"
+
+#include <QJsonArray>
+
+namespace zorvan {
+
+namespace {
+
+QJsonArray Pair(const ColumnRow &strip)
+{
+    return QJsonArray{strip.column, strip.row};
+}
+
+QJsonObject DocumentJson(const MenuData &doc)
+{
+    QJsonObject json;
+    json[QStringLiteral("NumberOfColumns")] = doc.NumberOfColumns;
+    json[QStringLiteral("NumberOfRows")] = doc.NumberOfRows;
+    json[QStringLiteral("BackgroundPath")] = doc.BackgroundPath;
+    json[QStringLiteral("WhitePrintBackground")] = doc.WhitePrintBackground;
+    return json;
+}
+
+QString DragName(RightDragKind kind)
+{
+    switch (kind) {
+    case RightDragKind::Copy: return QStringLiteral("copy");
+    case RightDragKind::Move: return QStringLiteral("move");
+    case RightDragKind::None: break;
+    }
+    return QStringLiteral("none");
+}
+
+QJsonObject ControlsJson(WidgetPanel &panel)
+{
+    QJsonObject controls;
+    for (int id : panel.ids()) {
+        const ControlState state = panel.state(id);
+        QJsonObject control;
+        control[QStringLiteral("enabled")] = state.enabled;
+        control[QStringLiteral("visible")] = state.visible;
+        control[QStringLiteral("checked")] = state.checked;
+        control[QStringLiteral("caption")] = state.caption;
+        if (id == ctl::MainItemBox || id == ctl::SubItemBox || id == ctl::PricesBox)
+            control[QStringLiteral("text")] = state.text;
+        if (id == ctl::FrameList)
+            control[QStringLiteral("index")] = state.currentIndex;
+        controls[QString::number(id)] = control;
+    }
+    return controls;
+}
+
+} // namespace
+
+QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
+{
+    Editor &editor = window.editor();
+    const EditModes &modes = editor.modes();
+    const Selection &selection = editor.selection();
+    QJsonObject json;
+    json[QStringLiteral("Document")] = DocumentJson(editor.document());
+    json[QStringLiteral("Title")] = window.windowTitle();
+    json[QStringLiteral("Status")] = editor.status();
+    json[QStringLiteral("Modified")] = editor.document().Modified;
+    json[QStringLiteral("TextMode")] = modes.text;
+    json[QStringLiteral("PictureMode")] = modes.picture;
+    json[QStringLiteral("BackgroundMode")] = modes.background;
+    json[QStringLiteral("GroupMode")] = modes.group;
+    json[QStringLiteral("RightDrag")] = DragName(modes.rightDrag);
+    json[QStringLiteral("TextEditStrip")] = Pair(selection.textEditStrip);
+    json[QStringLiteral("PictureEditStrip")] = Pair(selection.pictureEditStrip);
+    json[QStringLiteral("BackgroundEditStrip")] = Pair(selection.backgroundEditStrip);
+    json[QStringLiteral("HitTextItem")] = selection.hitTextItem;
+    json[QStringLiteral("EnteredTextItem")] = selection.enteredTextItem;
+    json[QStringLiteral("EditedTextItem")] = selection.editedTextItem;
+    json[QStringLiteral("ActiveColourIndex")] = selection.activeColourIndex;
+    json[QStringLiteral("CurrentFontName")] = selection.currentFontName;
+    QJsonArray group;
+    for (const ColumnRow &member : editor.group().members)
+        group.append(Pair(member));
+    json[QStringLiteral("Group")] = group;
+    json[QStringLiteral("GroupColumn")] = editor.group().column;
+    json[QStringLiteral("UndoCount")] = editor.undo().index + 1;
+    json[QStringLiteral("WhitePrint")] = editor.whitePrint();
+    json[QStringLiteral("CurrentFilePath")] = editor.currentFilePath();
+    json[QStringLiteral("Messages")] = QJsonArray::fromStringList(messages);
+    json[QStringLiteral("WorkFolder")] = editor.workFolder();
+    json[QStringLiteral("Controls")] = ControlsJson(window.panel());
+    return json;
+}
+
+} // namespace zorvan
