@@ -164,6 +164,8 @@ QRect MainWindow::availableArea() const
 
 bool MainWindow::openUrl(const QUrl &url)
 {
+    if (urlOpener)
+        return urlOpener(url);
     return QDesktopServices::openUrl(url);
 }
 

@@ -43,6 +43,9 @@ public:
     // Whether the last press found a command.
     bool lastPressHandled() const { return m_lastPressHandled; }
 
+    // Opens pages instead of the desktop's browser when set (scripted sessions record them).
+    std::function<bool(const QUrl &)> urlOpener;
+
     // Called once when the editor ends the process with its exit status.
     std::function<void(int)> onEnd;
     bool ended() const { return m_ended; }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -51,6 +52,10 @@ void Settle()
 ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_window(window), m_dialogs(dialogs)
 {
     m_window.onEnd = [this](int exitCode) { m_endStatus = exitCode; };
+    m_window.urlOpener = [this](const QUrl &url) {
+        m_openedUrls.append(url.toString());
+        return true;
+    };
     add(QStringLiteral("size"), [this](const ScriptLine &line) {
         const QSize size(ToInt(line.args[0]), ToInt(line.args[1]));
         if (size.width() < 1 || size.height() < 1)
@@ -257,7 +262,8 @@ bool ScriptSession::typeInto(int id, const QString &text)
 
 bool ScriptSession::writeDump(const QString &path)
 {
-    const QJsonObject state = EditorStateJson(m_window, m_dialogs.messages());
+    QJsonObject state = EditorStateJson(m_window, m_dialogs.messages());
+    state[QStringLiteral("OpenedUrls")] = QJsonArray::fromStringList(m_openedUrls);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(state).toJson()) < 0 || !file.commit())
         return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));

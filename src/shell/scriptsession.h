@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -46,6 +47,7 @@ private:
     MainWindow &m_window;
     ScriptDialogs &m_dialogs;
     std::map<QString, Handler> m_handlers;
+    QStringList m_openedUrls;
     QString m_error;
     int m_failStatus = kScriptFailed;
     int m_endStatus = -1;
