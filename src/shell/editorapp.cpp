@@ -57,6 +57,14 @@ int RunEditor(int argc, char **argv)
 
     ScriptDialogs scriptDialogs;
     QtDialogs qtDialogs;
+    QList<ScriptLine> script;
+    if (scripted) {
+        auto lines = ReadScriptFile(args.script);
+        if (!lines)
+            return kScriptUnreadable;
+        script = *lines;
+        QueueLeadingAnswers(script, scriptDialogs);
+    }
     UserDialogs &dialogs = scripted ? static_cast<UserDialogs &>(scriptDialogs) : qtDialogs;
 
     // Layouts are opened from inside the editor only.
@@ -78,7 +86,8 @@ int RunEditor(int argc, char **argv)
         window.show();
         window.setClientSize(QSize(1600, 900));
         QCoreApplication::processEvents();
-        return RunScriptFile(window, scriptDialogs, args.script);
+        ScriptSession session(window, scriptDialogs);
+        return session.run(script);
     }
     window.showMaximized();
     return app.exec();

@@ -49,6 +49,8 @@ public:
     // Called once when the editor ends the process with its exit status.
     std::function<void(int)> onEnd;
     bool ended() const { return m_ended; }
+    // The close box (or Alt+F4) closed the window; the application ends with it.
+    bool closed() const { return m_closed; }
 
     // Where the preview may draw, in client coordinates.
     QRect previewArea() const { return availableArea(); }

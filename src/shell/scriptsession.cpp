@@ -41,6 +41,17 @@ Qt::KeyboardModifiers Modifiers(bool shift, bool alt)
     return modifiers;
 }
 
+MessageAnswer AnswerNamed(const QString &word)
+{
+    if (word == QLatin1String("cancel"))
+        return MessageAnswer::Cancel;
+    if (word == QLatin1String("yes"))
+        return MessageAnswer::Yes;
+    if (word == QLatin1String("no"))
+        return MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
 void Settle()
 {
     QCoreApplication::processEvents();
@@ -64,11 +75,7 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
         return true;
     });
     add(QStringLiteral("answer"), [this](const ScriptLine &line) {
-        static const std::map<QString, MessageAnswer> answers = {{QStringLiteral("ok"), MessageAnswer::Ok},
-                                                                 {QStringLiteral("cancel"), MessageAnswer::Cancel},
-                                                                 {QStringLiteral("yes"), MessageAnswer::Yes},
-                                                                 {QStringLiteral("no"), MessageAnswer::No}};
-        m_dialogs.queueAnswer(answers.at(line.args[0]));
+        m_dialogs.queueAnswer(AnswerNamed(line.args[0]));
         return true;
     });
     add(QStringLiteral("answer-file"), [this](const ScriptLine &line) {
@@ -295,25 +302,35 @@ int ScriptSession::run(const QList<ScriptLine> &lines)
         }
         if (m_window.ended())
             return m_endStatus >= 0 ? m_endStatus : kScriptOk;
+        if (m_window.closed())
+            return kScriptOk;
     }
     return kScriptOk;
 }
 
-int RunScriptFile(MainWindow &window, ScriptDialogs &dialogs, const QString &path)
+std::optional<QList<ScriptLine>> ReadScriptFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "%s: cannot read the script: %s\n", qPrintable(path), qPrintable(file.errorString()));
-        return kScriptUnreadable;
+        return std::nullopt;
     }
     QString error;
-    const auto lines = ParseScript(QString::fromUtf8(file.readAll()), &error);
-    if (!lines) {
+    auto lines = ParseScript(QString::fromUtf8(file.readAll()), &error);
+    if (!lines)
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
-        return kScriptUnreadable;
+    return lines;
+}
+
+int QueueLeadingAnswers(QList<ScriptLine> &lines, ScriptDialogs &dialogs)
+{
+    int queued = 0;
+    while (!lines.isEmpty() && lines.first().command == QLatin1String("answer")) {
+        dialogs.queueAnswer(AnswerNamed(lines.first().args[0]));
+        lines.removeFirst();
+        ++queued;
     }
-    ScriptSession session(window, dialogs);
-    return session.run(*lines);
+    return queued;
 }
 
 } // namespace zorvan

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace zorvan {
 
@@ -53,7 +54,12 @@ private:
     int m_endStatus = -1;
 };
 
-// Reads and plays a script file; the status of the whole session.
-int RunScriptFile(MainWindow &window, ScriptDialogs &dialogs, const QString &path);
+// Reads and parses a script file; nullopt (the reason on stderr) when it
+// cannot be read or parsed.
+std::optional<QList<ScriptLine>> ReadScriptFile(const QString &path);
+
+// Answers at the very start of a script are queued before the editor starts,
+// so that they also answer the questions of the start-up. Removes them from lines.
+int QueueLeadingAnswers(QList<ScriptLine> &lines, ScriptDialogs &dialogs);
 
 } // namespace zorvan
