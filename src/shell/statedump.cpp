@@ -2,9 +2,12 @@
 
 #include "mainwindow.h"
 
+#include "document/documentjson.h"
 #include "editing/controlids.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace zorvan {
 
@@ -15,14 +18,11 @@ QJsonArray Pair(const ColumnRow &strip)
     return QJsonArray{strip.column, strip.row};
 }
 
-QJsonObject DocumentJson(const MenuData &doc)
+// The document exactly as "zorvan dump" prints it.
+QJsonObject DocumentObject(const MenuData &doc)
 {
-    QJsonObject json;
-    json[QStringLiteral("NumberOfColumns")] = doc.NumberOfColumns;
-    json[QStringLiteral("NumberOfRows")] = doc.NumberOfRows;
-    json[QStringLiteral("BackgroundPath")] = doc.BackgroundPath;
-    json[QStringLiteral("WhitePrintBackground")] = doc.WhitePrintBackground;
-    return json;
+    const QString backgroundFileName = QFileInfo(doc.BackgroundPath).fileName();
+    return QJsonDocument::fromJson(DocumentJson(doc, backgroundFileName)).object();
 }
 
 QString DragName(RightDragKind kind)
@@ -62,7 +62,7 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     const EditModes &modes = editor.modes();
     const Selection &selection = editor.selection();
     QJsonObject json;
-    json[QStringLiteral("Document")] = DocumentJson(editor.document());
+    json[QStringLiteral("Document")] = DocumentObject(editor.document());
     json[QStringLiteral("Title")] = window.windowTitle();
     json[QStringLiteral("Status")] = editor.status();
     json[QStringLiteral("Modified")] = editor.document().Modified;

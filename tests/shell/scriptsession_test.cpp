@@ -101,6 +101,10 @@ TEST_F(ScriptSessionTest, StartsWithTitleStatusAndThePanelInItsNoSelectionState)
     EXPECT_FALSE(state[QStringLiteral("Modified")].toBool());
     EXPECT_EQ(state[QStringLiteral("UndoCount")].toInt(), 0);
     EXPECT_TRUE(state[QStringLiteral("Messages")].toArray().isEmpty());
+    const QJsonObject document = state[QStringLiteral("Document")].toObject();
+    EXPECT_EQ(document[QStringLiteral("NumberOfColumns")].toInt(), 2);
+    EXPECT_EQ(document[QStringLiteral("NumberOfRows")].toInt(), 16);
+    EXPECT_TRUE(document[QStringLiteral("Strips")].toArray().isEmpty());
 
     const QJsonObject controls = state[QStringLiteral("Controls")].toObject();
     // Enabled, visible, checked, caption of a cross-section of the panel.
