@@ -7,8 +7,11 @@
 #include "editing/panelview.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
+#include "render/previewrefresh.h"
 
 #include "version.h"
+
+#include <QPainter>
 
 namespace zorvan {
 
@@ -45,7 +48,15 @@ void Editor::Initialise(const QString &programFolder)
     m_lastPictureFolder.clear();
     m_undo.clear();
     m_services.workspace.clearWorkFolder();
+    m_render.workFolder = m_services.workspace.workFolder();
     m_modes = EditModes{};
+}
+
+void Editor::SetCurrentFile(const QString &path, const QString &name)
+{
+    m_currentFilePath = path;
+    m_currentFileName = name;
+    UpdateTitle(name);
 }
 
 QString Editor::workFolder() const
@@ -74,9 +85,47 @@ QString Editor::status() const
     return m_services.panel.caption(ctl::Status);
 }
 
-void Editor::RefreshPreview()
+namespace {
+
+BoardRect ToBoardRect(const QRect &area)
 {
-    m_services.window.repaintPreview();
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+} // namespace
+
+bool Editor::RefreshPreview(bool geometryOnly)
+{
+    m_render.whitePrint = m_whitePrint;
+    PreviewRefresh refresh = zorvan::RefreshPreview(m_render, m_doc, ToBoardRect(m_services.window.availableArea()),
+                                                    geometryOnly);
+    if (!refresh.resolutionText.isEmpty())
+        AppendToTitle(refresh.resolutionText);
+    if (!geometryOnly) {
+        m_board = std::move(refresh.board);
+        m_services.window.repaintPreview();
+    }
+    return refresh.ok;
+}
+
+void Editor::PaintPreview(QPainter &painter)
+{
+    if (m_doc.BackgroundPath.isEmpty())
+        return;
+    if (m_render.erasePending) {
+        // A board smaller than the one before must not leave the old one showing around it.
+        const BoardRect area = ToBoardRect(m_services.window.availableArea());
+        painter.fillRect(QRect(QPoint(area.left - 10, area.top), QPoint(area.right - 1, area.bottom - 1)),
+                         kButtonFaceGrey);
+        m_render.erasePending = false;
+    }
+    DrawBoardPreview(painter, m_board, m_render);
+}
+
+void Editor::WindowResized()
+{
+    if (!m_currentFilePath.isEmpty())
+        RefreshPreview();
 }
 
 void Editor::SetWhitePrint(bool on)

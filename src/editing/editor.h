@@ -6,10 +6,14 @@
 #include "editing/editmode.h"
 #include "editing/selection.h"
 #include "editing/userdialogs.h"
+#include "render/renderstate.h"
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
+
+class QPainter;
 
 namespace zorvan {
 
@@ -58,8 +62,15 @@ public:
     void SetStatus(const QString &status);
     QString status() const;
 
-    // The preview is drawn again; every command ends with this.
-    void RefreshPreview();
+    // Recomposes the board from the document and has the window show it;
+    // every command ends with this. geometryOnly brings the board rectangle,
+    // the ratio and the grid up to date without drawing. False when the
+    // board bitmap could not be drawn on.
+    bool RefreshPreview(bool geometryOnly = false);
+    // The window's paint: the board as last composed, scaled into the board rectangle.
+    void PaintPreview(QPainter &painter);
+    // The window changed size: the board follows when a file is open.
+    void WindowResized();
 
     // Commands that end the editor.
     void ExitButton();
@@ -69,6 +80,8 @@ public:
     bool whitePrint() const { return m_whitePrint; }
     void SetWhitePrint(bool on);
 
+    RenderState &render() { return m_render; }
+    const RenderState &render() const { return m_render; }
     MenuData &document() { return m_doc; }
     const MenuData &document() const { return m_doc; }
     EditModes &modes() { return m_modes; }
@@ -82,6 +95,8 @@ public:
     const EditorServices &services() const { return m_services; }
 
     QString currentFilePath() const { return m_currentFilePath; }
+    // Open and Load New Background Image record what they loaded.
+    void SetCurrentFile(const QString &path, const QString &name);
     QString currentFileName() const { return m_currentFileName; }
     QString programFolder() const { return m_programFolder; }
     QString lastUsedFolder() const { return m_lastUsedFolder; }
@@ -98,6 +113,8 @@ private:
     CommandTable m_commands;
 
     MenuData m_doc;
+    RenderState m_render;
+    QImage m_board; // the board as last composed, graphics space
     EditModes m_modes;
     Selection m_selection;
     UndoHistory m_undo;

@@ -49,10 +49,7 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     m_editor = std::make_unique<Editor>(services);
     buildMenu();
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
-    m_view->resized = [this] {
-        if (!m_editor->currentFilePath().isEmpty())
-            m_editor->RefreshPreview();
-    };
+    m_view->resized = [this] { m_editor->WindowResized(); };
     qApp->installEventFilter(this);
 }
 
@@ -195,8 +192,9 @@ void MainWindow::setPosition(const QPoint &clientPoint)
     QCursor::setPos(m_view->mapToGlobal(clientPoint));
 }
 
-void MainWindow::paintPreview(QPainter &)
+void MainWindow::paintPreview(QPainter &painter)
 {
+    m_editor->PaintPreview(painter);
 }
 
 } // namespace zorvan

@@ -25,6 +25,36 @@ QJsonObject DocumentObject(const MenuData &doc)
     return QJsonDocument::fromJson(DocumentJson(doc, backgroundFileName)).object();
 }
 
+QJsonArray RectArray(const QRectF &r)
+{
+    return QJsonArray{r.x(), r.y(), r.width(), r.height()};
+}
+
+// The rectangles recorded by the last drawing, for every strip of the grid in use.
+QJsonArray RectsJson(const Editor &editor)
+{
+    const MenuData &doc = editor.document();
+    const RenderState &render = editor.render();
+    QJsonArray strips;
+    for (int c = 0; c < doc.NumberOfColumns && c < kMaxColumns; ++c) {
+        for (int r = 0; r < doc.NumberOfRows && r < kMaxRows; ++r) {
+            if (!IsStripInUse(doc.strip(c, r)))
+                continue;
+            QJsonObject strip;
+            strip[QStringLiteral("Column")] = c;
+            strip[QStringLiteral("Row")] = r;
+            strip[QStringLiteral("Strip")] = RectArray(render.stripScreenRects.at(c, r));
+            QJsonArray texts;
+            for (const QRectF &text : render.textScreenRects.at(c, r))
+                texts.append(RectArray(text));
+            strip[QStringLiteral("Texts")] = texts;
+            strip[QStringLiteral("PriceTabSpacing")] = render.priceTabSpacing.at(c, r);
+            strips.append(strip);
+        }
+    }
+    return strips;
+}
+
 QString DragName(RightDragKind kind)
 {
     switch (kind) {
@@ -85,6 +115,10 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     json[QStringLiteral("Group")] = group;
     json[QStringLiteral("GroupColumn")] = editor.group().column;
     json[QStringLiteral("UndoCount")] = editor.undo().index + 1;
+    const BoardRect &board = editor.render().boardRect;
+    json[QStringLiteral("BoardRect")] = QJsonArray{board.left, board.top, board.right, board.bottom};
+    json[QStringLiteral("Ratio")] = editor.render().screenRatio;
+    json[QStringLiteral("Rects")] = RectsJson(editor);
     json[QStringLiteral("WhitePrint")] = editor.whitePrint();
     json[QStringLiteral("CurrentFilePath")] = editor.currentFilePath();
     json[QStringLiteral("Messages")] = QJsonArray::fromStringList(messages);

@@ -176,3 +176,84 @@ TEST_F(MainWindowTest, TitleHasNoFilePartAtStart)
 
 } // namespace
 } // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+QString SolidJpeg(const QString &path, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    EXPECT_TRUE(image.save(path, "JPEG", 95));
+    return path;
+}
+
+class PreviewTest : public MainWindowTest {
+protected:
+    void showBackground(const QString &path)
+    {
+        Editor &editor = window->editor();
+        editor.document().BackgroundPath = path;
+        editor.SetCurrentFile(path, QFileInfo(path).fileName());
+        editor.render().erasePending = true;
+        editor.RefreshPreview();
+        QApplication::processEvents();
+    }
+    QImage grabbed() { return window->boardView().grab().toImage(); }
+};
+
+TEST_F(PreviewTest, NothingIsDrawnWithoutABackground)
+{
+    EXPECT_TRUE(window->editor().RefreshPreview());
+    EXPECT_EQ(window->editor().render().boardRect, BoardRect{});
+}
+
+TEST_F(PreviewTest, ASmallBackgroundIsShownOneToOneAtTheTopLeftOfTheArea)
+{
+    showBackground(SolidJpeg(temp.file(QStringLiteral("small.jpg")), QSize(64, 48), QColor(200, 0, 0)));
+    const QRect area = window->previewArea();
+    const BoardRect &board = window->editor().render().boardRect;
+    EXPECT_EQ(board, (BoardRect{area.left(), area.top(), area.left() + 64, area.top() + 48}));
+    EXPECT_DOUBLE_EQ(window->editor().render().screenRatio, 1.0);
+    const QImage shot = grabbed();
+    const QColor inside = shot.pixelColor(area.left() + 32, area.top() + 24);
+    EXPECT_GT(inside.red(), 180);
+    EXPECT_LT(inside.green(), 40);
+    EXPECT_NE(shot.pixelColor(area.left() + 100, area.top() + 24), inside);
+    EXPECT_FALSE(window->editor().render().erasePending);
+}
+
+TEST_F(PreviewTest, AWideBackgroundFillsTheWidthAndFollowsResizes)
+{
+    showBackground(SolidJpeg(temp.file(QStringLiteral("wide.jpg")), QSize(3200, 900), QColor(0, 0, 200)));
+    QRect area = window->previewArea();
+    BoardRect board = window->editor().render().boardRect;
+    EXPECT_EQ(board.left, area.left());
+    EXPECT_EQ(board.width(), area.width());
+    // Centred vertically: the space above and below differs by the odd pixel at most.
+    const int above = board.top - area.top();
+    const int below = area.top() + area.height() - board.bottom;
+    EXPECT_GE(below - above, 0);
+    EXPECT_LE(below - above, 1);
+
+    window->setClientSize(QSize(1200, 800));
+    QApplication::processEvents();
+    area = window->previewArea();
+    board = window->editor().render().boardRect;
+    EXPECT_EQ(board.width(), area.width());
+    const QImage shot = grabbed();
+    EXPECT_GT(shot.pixelColor((board.left + board.right) / 2, (board.top + board.bottom) / 2).blue(), 180);
+}
+
+TEST_F(PreviewTest, TitleCarriesTheFileNameAndTheResolutionWhenAsked)
+{
+    const QString path = SolidJpeg(temp.file(QStringLiteral("menu.jpg")), QSize(64, 48), Qt::white);
+    window->editor().render().resolutionReadoutPending = true;
+    showBackground(path);
+    EXPECT_TRUE(window->windowTitle().startsWith(
+        QStringLiteral("Zorvan PRO Editor 3.0 Ver 3.0.30.21      ZorvanFile : menu.jpg      Resolution: 64 x 48 at ")))
+        << qPrintable(window->windowTitle());
+}
+
+} // namespace
+} // namespace zorvan
