@@ -20,6 +20,7 @@
 #include <QSaveFile>
 #include <QScreen>
 
+#include <cmath>
 #include <cstdio>
 
 namespace zorvan {
@@ -50,6 +51,12 @@ MessageAnswer AnswerNamed(const QString &word)
     if (word == QLatin1String("no"))
         return MessageAnswer::No;
     return MessageAnswer::Ok;
+}
+
+// Whole pixels, as a mouse would report them.
+QPoint Centre(const QRectF &r)
+{
+    return QPoint(int(std::floor(r.x() + r.width() / 2)), int(std::floor(r.y() + r.height() / 2)));
 }
 
 void Settle()
@@ -108,10 +115,32 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
     const auto notYet = [this](const ScriptLine &line) {
         return fail(QStringLiteral("'%1' is not available in this editor yet").arg(line.command));
     };
-    add(QStringLiteral("click-text"), notYet);
-    add(QStringLiteral("click-strip"), notYet);
+    add(QStringLiteral("click-text"), [this](const ScriptLine &line) {
+        const int c = ToInt(line.args[0]), r = ToInt(line.args[1]), k = ToInt(line.args[2]);
+        if (!inGrid(c, r) || k < 0 || k > 2)
+            return fail(QStringLiteral("there is no text block %1 of strip (%2,%3)").arg(k).arg(c).arg(r));
+        return clickCentre(m_window.editor().render().textScreenRects.at(c, r)[k], line,
+                           QStringLiteral("text block %1 of strip (%2,%3)").arg(k).arg(c).arg(r));
+    });
+    add(QStringLiteral("click-strip"), [this](const ScriptLine &line) {
+        const int c = ToInt(line.args[0]), r = ToInt(line.args[1]);
+        if (!inGrid(c, r))
+            return fail(QStringLiteral("strip (%1,%2) is outside the grid").arg(c).arg(r));
+        return clickCentre(m_window.editor().render().stripScreenRects.at(c, r), line,
+                           QStringLiteral("strip (%1,%2)").arg(c).arg(r));
+    });
     add(QStringLiteral("click-palette"), notYet);
-    add(QStringLiteral("rdrag-cell"), notYet);
+    add(QStringLiteral("rdrag-cell"), [this](const ScriptLine &line) {
+        QPoint ends[2];
+        for (int i = 0; i < 2; ++i) {
+            const int c = ToInt(line.args[2 * i]), r = ToInt(line.args[2 * i + 1]);
+            const QRectF cell = inGrid(c, r) ? m_window.editor().render().cellGrid.at(c, r) : QRectF();
+            if (cell.isEmpty())
+                return fail(QStringLiteral("cell (%1,%2) is not on the board").arg(c).arg(r));
+            ends[i] = Centre(cell);
+        }
+        return rightDrag(ends[0], ends[1], line.shift, line.alt);
+    });
     add(QStringLiteral("rdrag"), [this](const ScriptLine &line) {
         return rightDrag(QPoint(ToInt(line.args[0]), ToInt(line.args[1])),
                          QPoint(ToInt(line.args[2]), ToInt(line.args[3])), line.shift, line.alt);
@@ -201,6 +230,18 @@ bool ScriptSession::pressButton(const ScriptLine &line)
     if (!m_window.lastPressHandled())
         return fail(QStringLiteral("control %1 has no command in this editor yet").arg(id));
     return true;
+}
+
+bool ScriptSession::inGrid(int column, int row) const
+{
+    return m_window.editor().document().inGrid(column, row);
+}
+
+bool ScriptSession::clickCentre(const QRectF &rect, const ScriptLine &line, const QString &what)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return fail(QStringLiteral("%1 was not drawn").arg(what));
+    return clickAt(Centre(rect), line.shift, line.alt);
 }
 
 bool ScriptSession::clickAt(const QPoint &point, bool shift, bool alt)

@@ -3,6 +3,7 @@
 #include "scriptparser.h"
 
 #include <QPoint>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,8 @@ private:
     bool failExpectation(const QString &why);
 
     bool pressButton(const ScriptLine &line);
+    bool inGrid(int column, int row) const;
+    bool clickCentre(const QRectF &rect, const ScriptLine &line, const QString &what);
     bool clickAt(const QPoint &point, bool shift, bool alt);
     bool rightDrag(const QPoint &from, const QPoint &to, bool shift, bool alt);
     bool typeInto(int id, const QString &text);

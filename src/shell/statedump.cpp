@@ -75,6 +75,8 @@ QJsonObject ControlsJson(WidgetPanel &panel)
         control[QStringLiteral("visible")] = state.visible;
         control[QStringLiteral("checked")] = state.checked;
         control[QStringLiteral("caption")] = state.caption;
+        const QRect g = panel.widget(id)->geometry();
+        control[QStringLiteral("rect")] = QJsonArray{g.x(), g.y(), g.width(), g.height()};
         if (id == ctl::MainItemBox || id == ctl::SubItemBox || id == ctl::PricesBox)
             control[QStringLiteral("text")] = state.text;
         if (id == ctl::FrameList)

@@ -177,6 +177,9 @@ TEST_F(ScriptSessionTest, ExitStatuses)
         {"button 1140\n", 1, "line 1: button: control 1140 is disabled"},
         {"button 9999\n", 1, "control 9999 does not exist"},
         {"check 1016\n", 1, "control 1016 is not a check box"},
+        {"click-strip 0 0\n", 1, "line 1: click-strip: strip (0,0) was not drawn"},
+        {"click-text 9 0 0\n", 1, "there is no text block 0 of strip (9,0)"},
+        {"rdrag-cell 0 0 1 1\n", 1, "cell (0,0) is not on the board"},
         {"size 800\n", 2, "line 1: size needs more arguments"},
         {"fly away\n", 2, "unknown command 'fly'"},
     };
@@ -186,6 +189,28 @@ TEST_F(ScriptSessionTest, ExitStatuses)
         EXPECT_EQ(r.exitCode, c.status) << qPrintable(r.errors);
         EXPECT_TRUE(r.errors.contains(QString::fromUtf8(c.error))) << qPrintable(r.errors);
     }
+}
+
+TEST_F(ScriptSessionTest, AClickOnAButtonPressesIt)
+{
+    SessionRun r = run(QStringLiteral("dump %1\n").arg(path(QStringLiteral("layout.json"))));
+    ASSERT_EQ(r.exitCode, 0) << qPrintable(r.errors);
+    const QJsonObject state = json(QStringLiteral("layout.json"));
+    const QJsonArray exit = state[QStringLiteral("Controls")][QStringLiteral("1016")][QStringLiteral("rect")].toArray();
+    ASSERT_EQ(exit.size(), 4);
+    const int x = exit[0].toInt() + exit[2].toInt() / 2;
+    const int y = exit[1].toInt() + exit[3].toInt() / 2;
+    r = run(QStringLiteral("click %1 %2\ndump %3\n").arg(x).arg(y).arg(path(QStringLiteral("never.json"))));
+    EXPECT_EQ(r.exitCode, 0) << qPrintable(r.errors);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("never.json"))));
+    // A click on a disabled button does nothing.
+    const QJsonArray print = state[QStringLiteral("Controls")][QStringLiteral("1140")][QStringLiteral("rect")].toArray();
+    r = run(QStringLiteral("click %1 %2\ndump %3\n")
+                .arg(print[0].toInt() + 5)
+                .arg(print[1].toInt() + 5)
+                .arg(path(QStringLiteral("after.json"))));
+    EXPECT_EQ(r.exitCode, 0) << qPrintable(r.errors);
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("after.json"))));
 }
 
 TEST_F(ScriptSessionTest, AScriptThatCannotBeReadEndsWithStatusTwo)
