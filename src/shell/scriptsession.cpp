@@ -76,7 +76,8 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
     };
     add(QStringLiteral("size"), [this](const ScriptLine &line) {
         const QSize size(ToInt(line.args[0]), ToInt(line.args[1]));
-        if (size.width() < 1 || size.height() < 1)
+        // Far beyond any screen, a window's backing store alone would take gigabytes.
+        if (size.width() < 1 || size.height() < 1 || size.width() > 8192 || size.height() > 8192)
             return fail(QStringLiteral("size %1 x %2 is not a window size").arg(size.width()).arg(size.height()));
         m_window.setClientSize(size);
         return true;

@@ -180,6 +180,8 @@ TEST_F(ScriptSessionTest, ExitStatuses)
         {"click-strip 0 0\n", 1, "line 1: click-strip: strip (0,0) was not drawn"},
         {"click-text 9 0 0\n", 1, "there is no text block 0 of strip (9,0)"},
         {"rdrag-cell 0 0 1 1\n", 1, "cell (0,0) is not on the board"},
+        {"size 0 600\n", 1, "size 0 x 600 is not a window size"},
+        {"size 100000 600\n", 1, "size 100000 x 600 is not a window size"},
         {"size 800\n", 2, "line 1: size needs more arguments"},
         {"fly away\n", 2, "unknown command 'fly'"},
     };
