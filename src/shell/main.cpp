@@ -1,13 +1,6 @@
-#include "version.h"
-
-#include <QApplication>
-#include <QMainWindow>
+#include "editorapp.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zorvan PRO Editor 3.0 Ver %1").arg(QLatin1String(zorvan::kVersionString)));
-    window.showMaximized();
-    return app.exec();
+    return zorvan::RunEditor(argc, argv);
 }

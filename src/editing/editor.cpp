@@ -1,0 +1,183 @@
+#include "editing/editor.h"
+
+#include "editing/controlids.h"
+#include "editing/editorwindow.h"
+#include "editing/helpcommands.h"
+#include "editing/panelcommands.h"
+#include "editing/panelview.h"
+#include "editing/sessioncommands.h"
+#include "editing/workspace.h"
+#include "render/previewrefresh.h"
+
+#include "version.h"
+
+#include <QPainter>
+
+namespace zorvan {
+
+QString TitleText(const QString &fileName)
+{
+    QString title = QStringLiteral("Zorvan PRO Editor 3.0 Ver ") + QLatin1String(kVersionString);
+    if (!fileName.isEmpty())
+        title += QStringLiteral("      ZorvanFile : ") + fileName;
+    return title;
+}
+
+Editor::Editor(const EditorServices &services) : m_services(services), m_panel(services.panel)
+{
+    RegisterCommands();
+}
+
+void Editor::RegisterCommands()
+{
+    RegisterSessionCommands(*this);
+    RegisterHelpCommands(*this);
+    RegisterPanelCommands(*this);
+}
+
+void Editor::Initialise(const QString &programFolder)
+{
+    m_programFolder = programFolder;
+    m_lastUsedFolder = programFolder;
+    m_services.panel.setCurrentIndex(ctl::FrameList, 0);
+    m_currentFilePath.clear();
+    m_currentFileName.clear();
+    UpdateTitle(m_currentFileName);
+    m_panel.SetEditingControls(false);
+    m_doc.BackgroundPath.clear();
+    m_lastPictureFolder.clear();
+    m_undo.clear();
+    m_services.workspace.clearWorkFolder();
+    m_render.workFolder = m_services.workspace.workFolder();
+    m_modes = EditModes{};
+}
+
+void Editor::SetCurrentFile(const QString &path, const QString &name)
+{
+    m_currentFilePath = path;
+    m_currentFileName = name;
+    UpdateTitle(name);
+}
+
+QString Editor::workFolder() const
+{
+    return m_services.workspace.workFolder();
+}
+
+void Editor::UpdateTitle(const QString &fileName)
+{
+    m_title = TitleText(fileName);
+    m_services.window.setWindowTitle(m_title);
+}
+
+void Editor::AppendToTitle(const QString &text)
+{
+    m_services.window.setWindowTitle(m_title + text);
+}
+
+void Editor::SetStatus(const QString &status)
+{
+    m_services.panel.setCaption(ctl::Status, status);
+}
+
+QString Editor::status() const
+{
+    return m_services.panel.caption(ctl::Status);
+}
+
+namespace {
+
+BoardRect ToBoardRect(const QRect &area)
+{
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+} // namespace
+
+bool Editor::RefreshPreview(bool geometryOnly)
+{
+    m_render.whitePrint = m_whitePrint;
+    PreviewRefresh refresh = zorvan::RefreshPreview(m_render, m_doc, ToBoardRect(m_services.window.availableArea()),
+                                                    geometryOnly);
+    if (!refresh.resolutionText.isEmpty())
+        AppendToTitle(refresh.resolutionText);
+    if (!geometryOnly) {
+        m_board = std::move(refresh.board);
+        m_services.window.repaintPreview();
+    }
+    return refresh.ok;
+}
+
+void Editor::PaintPreview(QPainter &painter)
+{
+    if (m_doc.BackgroundPath.isEmpty())
+        return;
+    if (m_render.erasePending) {
+        // A board smaller than the one before must not leave the old one showing around it.
+        const BoardRect area = ToBoardRect(m_services.window.availableArea());
+        painter.fillRect(QRect(QPoint(area.left - 10, area.top), QPoint(area.right - 1, area.bottom - 1)),
+                         kButtonFaceGrey);
+        m_render.erasePending = false;
+    }
+    DrawBoardPreview(painter, m_board, m_render);
+}
+
+void Editor::WindowResized()
+{
+    if (!m_currentFilePath.isEmpty())
+        RefreshPreview();
+}
+
+void Editor::SetWhitePrint(bool on)
+{
+    m_whitePrint = on;
+    m_services.panel.setChecked(ctl::WhitePrint, on);
+}
+
+bool Editor::PromptSaveChanges()
+{
+    if (m_whitePrint) {
+        SetWhitePrint(false);
+        RefreshPreview();
+    }
+    if (m_doc.Modified) {
+        const MessageAnswer answer =
+            m_services.dialogs.message(QStringLiteral("Do you wish to save this image?"), MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel)
+            return false;
+        if (answer == MessageAnswer::Yes && saveLayout)
+            saveLayout();
+    }
+    m_doc.Modified = false;
+    return true;
+}
+
+bool Editor::QueryClose()
+{
+    return PromptSaveChanges();
+}
+
+void Editor::WindowClosed()
+{
+    m_services.workspace.removeWorkFolder();
+}
+
+void Editor::ExitButton()
+{
+    if (m_whitePrint) {
+        SetWhitePrint(false);
+        RefreshPreview();
+    }
+    if (!PromptSaveChanges())
+        return;
+    m_services.workspace.removeWorkFolder();
+    m_services.window.endProcess(0);
+}
+
+void Editor::ExitMenu()
+{
+    // The work folder stays behind; the next start clears it away.
+    m_services.window.endProcess(0);
+}
+
+} // namespace zorvan

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "document/menudata.h"
+#include "editing/commandtable.h"
+#include "editing/controlpanel.h"
+#include "editing/editmode.h"
+#include "editing/selection.h"
+#include "editing/userdialogs.h"
+#include "render/renderstate.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+namespace zorvan {
+
+class CursorControl;
+class EditorWindow;
+class PanelView;
+class Workspace;
+
+// The services the editor works through; the window supplies them, tests
+// and scripted sessions supply their own.
+struct EditorServices {
+    PanelView &panel;
+    UserDialogs &dialogs;
+    CursorControl &cursor;
+    EditorWindow &window;
+    Workspace &workspace;
+};
+
+// The editor: one per run, owned by the main window for the whole run. It
+// holds the document, the file state, the modes, the selection, the undo
+// history and the group, and reaches the window only through its services.
+class Editor {
+public:
+    explicit Editor(const EditorServices &services);
+    Editor(const Editor &) = delete;
+    Editor &operator=(const Editor &) = delete;
+
+    // The window's initialisation, once its controls exist. programFolder ends with '/'.
+    void Initialise(const QString &programFolder);
+
+    // Runs the command of a control or menu item; false when it has none.
+    bool RunCommand(const CommandEvent &event) { return m_commands.run(event); }
+    CommandTable &commands() { return m_commands; }
+
+    // The save question asked before the editor would drop unsaved edits;
+    // false when the user cancelled.
+    bool PromptSaveChanges();
+    // Window close: true when the window may close.
+    bool QueryClose();
+    // The window is going away after a close: its work folder goes with it.
+    void WindowClosed();
+
+    void UpdateTitle(const QString &fileName);
+    void AppendToTitle(const QString &text);
+    QString title() const { return m_title; }
+    void SetStatus(const QString &status);
+    QString status() const;
+
+    // Recomposes the board from the document and has the window show it;
+    // every command ends with this. geometryOnly brings the board rectangle,
+    // the ratio and the grid up to date without drawing. False when the
+    // board bitmap could not be drawn on.
+    bool RefreshPreview(bool geometryOnly = false);
+    // The window's paint: the board as last composed, scaled into the board rectangle.
+    void PaintPreview(QPainter &painter);
+    // The window changed size: the board follows when a file is open.
+    void WindowResized();
+
+    // Commands that end the editor.
+    void ExitButton();
+    void ExitMenu();
+
+    // The white-background print format, switched off again before questions that may save.
+    bool whitePrint() const { return m_whitePrint; }
+    void SetWhitePrint(bool on);
+
+    RenderState &render() { return m_render; }
+    const RenderState &render() const { return m_render; }
+    MenuData &document() { return m_doc; }
+    const MenuData &document() const { return m_doc; }
+    EditModes &modes() { return m_modes; }
+    const EditModes &modes() const { return m_modes; }
+    Selection &selection() { return m_selection; }
+    const Selection &selection() const { return m_selection; }
+    UndoHistory &undo() { return m_undo; }
+    const UndoHistory &undo() const { return m_undo; }
+    StripGroup &group() { return m_group; }
+    ControlPanel &panel() { return m_panel; }
+    const EditorServices &services() const { return m_services; }
+
+    QString currentFilePath() const { return m_currentFilePath; }
+    // Open and Load New Background Image record what they loaded.
+    void SetCurrentFile(const QString &path, const QString &name);
+    QString currentFileName() const { return m_currentFileName; }
+    QString programFolder() const { return m_programFolder; }
+    QString lastUsedFolder() const { return m_lastUsedFolder; }
+    QString workFolder() const;
+
+    // Set by the save command once it exists; PromptSaveChanges runs it on Yes.
+    std::function<void()> saveLayout;
+
+private:
+    void RegisterCommands();
+
+    EditorServices m_services;
+    ControlPanel m_panel;
+    CommandTable m_commands;
+
+    MenuData m_doc;
+    RenderState m_render;
+    QImage m_board; // the board as last composed, graphics space
+    EditModes m_modes;
+    Selection m_selection;
+    UndoHistory m_undo;
+    StripGroup m_group;
+    bool m_whitePrint = false;
+
+    QString m_programFolder;
+    QString m_lastUsedFolder;
+    QString m_currentFilePath;
+    QString m_currentFileName;
+    QString m_lastPictureFolder;
+    QString m_title;
+};
+
+// "Zorvan PRO Editor 3.0 Ver 3.0.30.21", then the file part when a file is open.
+QString TitleText(const QString &fileName);
+
+} // namespace zorvan

@@ -1,0 +1,68 @@
+#include "editing/memorypanel.h"
+
+#include "editing/controltable.h"
+
+namespace zorvan {
+
+ControlState InitialControlState(int id)
+{
+    ControlState state;
+    if (const ControlSpec *spec = FindControl(id)) {
+        state.enabled = spec->enabled;
+        state.visible = spec->visible;
+        if (spec->kind != ControlKind::TextBox && spec->kind != ControlKind::DropList)
+            state.caption = spec->caption;
+    }
+    return state;
+}
+
+MemoryPanel::MemoryPanel()
+{
+    for (const ControlSpec &spec : ControlTable())
+        if (FindControl(spec.id))
+            m_controls[spec.id] = InitialControlState(spec.id);
+}
+
+void MemoryPanel::setEnabled(int id, bool enabled)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.enabled = enabled;
+}
+
+void MemoryPanel::setVisible(int id, bool visible)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.visible = visible;
+}
+
+void MemoryPanel::setChecked(int id, bool checked)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.checked = checked;
+}
+
+void MemoryPanel::setCaption(int id, const QString &caption)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.caption = caption;
+}
+
+void MemoryPanel::setText(int id, const QString &text)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.text = text;
+}
+
+void MemoryPanel::setCurrentIndex(int id, int index)
+{
+    if (auto it = m_controls.find(id); it != m_controls.end())
+        it->second.currentIndex = index;
+}
+
+ControlState MemoryPanel::state(int id) const
+{
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? ControlState{} : it->second;
+}
+
+} // namespace zorvan

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "document/colour.h"
+#include "document/columnrow.h"
+#include "document/stripdata.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace zorvan {
+
+// What the user has picked on the board.
+struct Selection {
+    ColumnRow textEditStrip{0, 0};
+    ColumnRow pictureEditStrip{0, 0};
+    ColumnRow backgroundEditStrip{0, 0};
+    int hitTextItem = -1;
+    int enteredTextItem = 0;
+    int editedTextItem = 0;
+    int activeColourIndex = 2;
+    Colour currentTextColour = kWhite;
+    QString currentFontName = QStringLiteral("Segoe UI");
+    bool leftTextWithoutPicture = false;
+};
+
+// A saved copy of one strip, taken when a strip mode is entered and before a change.
+struct UndoEntry {
+    ColumnRow strip;
+    StripData data;
+    int kind = 0;
+};
+
+struct UndoHistory {
+    std::vector<UndoEntry> entries;
+    int index = -1;
+
+    void clear()
+    {
+        entries.clear();
+        index = -1;
+    }
+};
+
+struct StripGroup {
+    std::vector<ColumnRow> members;
+    int column = -1;
+};
+
+} // namespace zorvan

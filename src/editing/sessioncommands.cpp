@@ -1,0 +1,19 @@
+#include "editing/sessioncommands.h"
+
+#include "editing/controlids.h"
+#include "editing/editor.h"
+
+namespace zorvan {
+
+void RegisterSessionCommands(Editor &editor)
+{
+    CommandTable &table = editor.commands();
+    table.add(ctl::Exit, [&editor](const CommandEvent &) { editor.ExitButton(); });
+    table.add(ctl::MenuExit, [&editor](const CommandEvent &) { editor.ExitMenu(); });
+    table.add(ctl::About, [&editor](const CommandEvent &) {
+        editor.services().dialogs.message(QString::fromUtf8(kAboutText), MessageButtons::Ok,
+                                          QString::fromUtf8(kAboutCaption));
+    });
+}
+
+} // namespace zorvan

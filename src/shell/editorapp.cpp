@@ -1,0 +1,96 @@
+#include "editorapp.h"
+
+#include "mainwindow.h"
+#include "runworkspace.h"
+#include "scriptdialogs.h"
+#include "scriptsession.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace zorvan {
+
+namespace {
+
+struct Arguments {
+    QString script;
+    QString file; // a file named on the command line
+    bool bad = false;
+};
+
+Arguments ParseArguments(int argc, char **argv)
+{
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--script") == 0) {
+            if (i + 1 >= argc) {
+                args.bad = true;
+                break;
+            }
+            args.script = QString::fromLocal8Bit(argv[++i]);
+        } else if (args.file.isEmpty()) {
+            args.file = QString::fromLocal8Bit(argv[i]);
+        }
+    }
+    return args;
+}
+
+} // namespace
+
+int RunEditor(int argc, char **argv)
+{
+    const Arguments args = ParseArguments(argc, argv);
+    if (args.bad) {
+        std::fprintf(stderr, "zorvan-editor: --script needs a file\n");
+        return kScriptUnreadable;
+    }
+    const bool scripted = !args.script.isEmpty();
+    // A scripted session never needs a display.
+    if (scripted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvan PRO Editor 3.0"));
+
+    ScriptDialogs scriptDialogs;
+    QtDialogs qtDialogs;
+    QList<ScriptLine> script;
+    if (scripted) {
+        auto lines = ReadScriptFile(args.script);
+        if (!lines)
+            return kScriptUnreadable;
+        script = *lines;
+        QueueLeadingAnswers(script, scriptDialogs);
+    }
+    UserDialogs &dialogs = scripted ? static_cast<UserDialogs &>(scriptDialogs) : qtDialogs;
+
+    // Layouts are opened from inside the editor only.
+    if (!args.file.isEmpty()) {
+        dialogs.message(QString::fromUtf8(kRefuseFileMessage));
+        if (scripted && !scriptDialogs.unanswered().isEmpty()) {
+            std::fprintf(stderr, "no answer for the dialog \"%s\"\n", qPrintable(scriptDialogs.unanswered()));
+            return kScriptUnanswered;
+        }
+        return 0;
+    }
+
+    RunWorkspace workspace;
+    workspace.start(RunWorkspace::DefaultAppDataFolder());
+
+    MainWindow window(workspace, scripted ? &scriptDialogs : nullptr);
+    window.Initialise(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    if (scripted) {
+        window.show();
+        window.setClientSize(QSize(1600, 900));
+        QCoreApplication::processEvents();
+        ScriptSession session(window, scriptDialogs);
+        return session.run(script);
+    }
+    window.showMaximized();
+    return app.exec();
+}
+
+} // namespace zorvan

@@ -1,0 +1,200 @@
+#include "mainwindow.h"
+
+#include "boardview.h"
+#include "buttonicons.h"
+
+#include "editing/controlids.h"
+#include "editing/sessioncommands.h"
+#include "editing/workspace.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace zorvan {
+
+QFont DialogFont()
+{
+    QFont font(QStringLiteral("Microsoft Sans Serif"), 10);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+DialogUnits DialogBaseUnits(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    DialogUnits units;
+    units.baseX = (width / 26 + 1) / 2;
+    units.baseY = metrics.height();
+    return units;
+}
+
+MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *parent) : QMainWindow(parent)
+{
+    m_qtDialogs.setParent(this);
+    setFont(DialogFont());
+    setWindowIcon(MakeWindowIcon());
+    m_view = new BoardView(this);
+    m_view->setFont(DialogFont());
+    setCentralWidget(m_view);
+    m_panel = std::make_unique<WidgetPanel>(m_view, DialogBaseUnits(m_view->font()), [this](int id) { pressControl(id); });
+    const EditorServices services{*m_panel, dialogs ? *dialogs : m_qtDialogs, *this, *this, workspace};
+    m_editor = std::make_unique<Editor>(services);
+    buildMenu();
+    m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
+    m_view->resized = [this] { m_editor->WindowResized(); };
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildMenu()
+{
+    // The one menu's title is two blanks, as users of the editor know it.
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("  "));
+    const auto add = [this, menu](int id, const QString &text) {
+        QAction *action = menu->addAction(text);
+        connect(action, &QAction::triggered, this, [this, id] { pressControl(id); });
+        m_menuActions[id] = action;
+    };
+    add(ctl::MenuOpen, QStringLiteral("&Open..."));
+    add(ctl::MenuSaveAs, QStringLiteral("Save &As..."));
+    menu->addSeparator();
+    add(ctl::MenuExit, QStringLiteral("Exit"));
+    menu->addSeparator();
+    add(ctl::About, QStringLiteral("&About Zorvan Pro Editor 3.0..."));
+}
+
+QAction *MainWindow::menuAction(int id) const
+{
+    auto it = m_menuActions.find(id);
+    return it == m_menuActions.end() ? nullptr : it->second;
+}
+
+void MainWindow::Initialise(const QString &programFolder)
+{
+    m_editor->Initialise(programFolder);
+    setGeometry(0, 0, 1280, 760);
+}
+
+bool MainWindow::pressControl(int id)
+{
+    const Qt::KeyboardModifiers modifiers = m_pressModifiers.value_or(QGuiApplication::queryKeyboardModifiers());
+    CommandEvent event;
+    event.id = id;
+    event.shift = modifiers & Qt::ShiftModifier;
+    event.alt = modifiers & (Qt::AltModifier | Qt::ControlModifier);
+    m_lastPressHandled = m_editor->RunCommand(event);
+    return m_lastPressHandled;
+}
+
+void MainWindow::setClientSize(const QSize &size)
+{
+    const int menuHeight = menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0;
+    resize(size.width(), size.height() + menuHeight);
+    // Offscreen windows take the new size at once; make the central widget follow.
+    if (m_view->size() != size && layout())
+        layout()->activate();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    if (!m_editor->QueryClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!m_closed) {
+        m_closed = true;
+        m_editor->WindowClosed();
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Escape never closes or changes anything in the window; dialogs over it keep their own Escape.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (key->key() == Qt::Key_Escape && widget && widget->window() == this) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::setWindowTitle(const QString &title)
+{
+    QMainWindow::setWindowTitle(title);
+}
+
+void MainWindow::repaintPreview()
+{
+    m_view->update();
+}
+
+QRect MainWindow::availableArea() const
+{
+    const QWidget *box = m_panel->widget(ctl::MainItemBox);
+    const QRect client = m_view->rect();
+    if (!box)
+        return client;
+    const QRect g = box->geometry();
+    const int top = g.y() + g.height() + 24;
+    return QRect(QPoint(g.x(), top), QPoint(client.width() - 1, client.height() - 20 - 1));
+}
+
+bool MainWindow::openUrl(const QUrl &url)
+{
+    if (urlOpener)
+        return urlOpener(url);
+    return QDesktopServices::openUrl(url);
+}
+
+void MainWindow::endProcess(int exitCode)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    if (onEnd)
+        onEnd(exitCode);
+    else
+        QCoreApplication::exit(exitCode);
+}
+
+void MainWindow::beginWait()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::endWait()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::setPosition(const QPoint &clientPoint)
+{
+    QCursor::setPos(m_view->mapToGlobal(clientPoint));
+}
+
+void MainWindow::paintPreview(QPainter &painter)
+{
+    m_editor->PaintPreview(painter);
+}
+
+} // namespace zorvan

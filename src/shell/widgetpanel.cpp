@@ -1,0 +1,235 @@
+#include "widgetpanel.h"
+
+#include "buttonicons.h"
+
+#include "document/stripdata.h"
+#include "editing/controlids.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zorvan {
+
+WidgetPanel::WidgetPanel(QWidget *parent, const DialogUnits &units, Pressed pressed) : m_pressed(std::move(pressed))
+{
+    for (const ControlSpec &spec : ControlTable()) {
+        QWidget *w = create(spec, parent);
+        w->setEnabled(spec.enabled);
+        w->setVisible(spec.visible);
+        m_placements.emplace_back(w, spec.dialogRect);
+        if (spec.id != ctl::NoId) {
+            w->setObjectName(QStringLiteral("control%1").arg(spec.id));
+            m_widgets[spec.id] = w;
+            m_ids.push_back(spec.id);
+        }
+    }
+    layout(units);
+}
+
+QWidget *WidgetPanel::create(const ControlSpec &spec, QWidget *parent)
+{
+    const int id = spec.id;
+    switch (spec.kind) {
+    case ControlKind::Button: {
+        auto *button = new QPushButton(spec.caption, parent);
+        button->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(button, &QPushButton::clicked, [this, id] { m_pressed(id); });
+        return button;
+    }
+    case ControlKind::IconButton: {
+        auto *button = new QPushButton(parent);
+        button->setIcon(MakeButtonIcon(spec.icon, 32));
+        button->setFocusPolicy(Qt::TabFocus);
+        // Each press is one step, even when held down.
+        button->setAutoRepeat(false);
+        QObject::connect(button, &QPushButton::clicked, [this, id] { m_pressed(id); });
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto *box = new QCheckBox(spec.caption, parent);
+        if (spec.textLeft)
+            box->setLayoutDirection(Qt::RightToLeft);
+        QObject::connect(box, &QCheckBox::clicked, [this, id] { m_pressed(id); });
+        return box;
+    }
+    case ControlKind::GroupBox: {
+        auto *group = new QGroupBox(spec.caption, parent);
+        group->lower();
+        return group;
+    }
+    case ControlKind::Label:
+    case ControlKind::ValueLabel: {
+        auto *label = new QLabel(spec.caption, parent);
+        if (spec.kind == ControlKind::ValueLabel)
+            label->setAlignment(Qt::AlignCenter);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QPlainTextEdit(parent);
+        box->setTabChangesFocus(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        QObject::connect(box, &QPlainTextEdit::textChanged, [this, id] { m_pressed(id); });
+        return box;
+    }
+    case ControlKind::DropList: {
+        auto *list = new QComboBox(parent);
+        for (int i = 0; i < kPictureFrameCount; ++i)
+            list->addItem(QString::fromUtf8(PictureFrameName(i)));
+        QObject::connect(list, &QComboBox::activated, [this, id] { m_pressed(id); });
+        return list;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void WidgetPanel::layout(const DialogUnits &units)
+{
+    for (auto &[w, rect] : m_placements) {
+        QRect r = units.rect(rect);
+        if (qobject_cast<QComboBox *>(w))
+            r.setHeight(w->sizeHint().height()); // the list's height counts the opened list
+        w->setGeometry(r);
+        if (auto *button = qobject_cast<QPushButton *>(w); button && !button->icon().isNull()) {
+            const int side = qMax(8, qMin(r.width(), r.height()) - 4);
+            button->setIconSize(QSize(side, side));
+        }
+    }
+}
+
+QWidget *WidgetPanel::widget(int id) const
+{
+    auto it = m_widgets.find(id);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+bool WidgetPanel::usable(int id, QString *why) const
+{
+    QWidget *w = widget(id);
+    QString reason;
+    if (!w)
+        reason = QStringLiteral("control %1 does not exist").arg(id);
+    else if (w->isHidden())
+        reason = QStringLiteral("control %1 is hidden").arg(id);
+    else if (!w->isEnabled())
+        reason = QStringLiteral("control %1 is disabled").arg(id);
+    if (reason.isEmpty())
+        return true;
+    if (why)
+        *why = reason;
+    return false;
+}
+
+bool WidgetPanel::press(int id, QString *why)
+{
+    if (!usable(id, why))
+        return false;
+    if (auto *button = qobject_cast<QAbstractButton *>(widget(id))) {
+        button->click();
+        return true;
+    }
+    if (why)
+        *why = QStringLiteral("control %1 cannot be pressed").arg(id);
+    return false;
+}
+
+bool WidgetPanel::choose(int id, int index, QString *why)
+{
+    if (!usable(id, why))
+        return false;
+    auto *list = qobject_cast<QComboBox *>(widget(id));
+    if (!list || index < 0 || index >= list->count()) {
+        if (why)
+            *why = list ? QStringLiteral("list %1 has no item %2").arg(id).arg(index)
+                        : QStringLiteral("control %1 is not a list").arg(id);
+        return false;
+    }
+    list->setCurrentIndex(index);
+    m_pressed(id);
+    return true;
+}
+
+void WidgetPanel::setEnabled(int id, bool enabled)
+{
+    if (QWidget *w = widget(id))
+        w->setEnabled(enabled);
+}
+
+void WidgetPanel::setVisible(int id, bool visible)
+{
+    if (QWidget *w = widget(id))
+        w->setVisible(visible);
+}
+
+void WidgetPanel::setChecked(int id, bool checked)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget(id))) {
+        const bool checkable = button->isCheckable();
+        button->setCheckable(true);
+        button->setChecked(checked);
+        button->setCheckable(checkable || checked);
+    }
+}
+
+void WidgetPanel::setCaption(int id, const QString &caption)
+{
+    QWidget *w = widget(id);
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(caption);
+    else if (auto *group = qobject_cast<QGroupBox *>(w))
+        group->setTitle(caption);
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(caption);
+}
+
+void WidgetPanel::setText(int id, const QString &text)
+{
+    if (auto *box = qobject_cast<QPlainTextEdit *>(widget(id))) {
+        // The editor keeps texts with CR LF line ends; the box shows plain line breaks.
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        box->setPlainText(shown);
+        box->moveCursor(QTextCursor::End);
+    }
+}
+
+void WidgetPanel::setCurrentIndex(int id, int index)
+{
+    if (auto *list = qobject_cast<QComboBox *>(widget(id)))
+        list->setCurrentIndex(index);
+}
+
+ControlState WidgetPanel::state(int id) const
+{
+    ControlState state;
+    QWidget *w = widget(id);
+    if (!w)
+        return state;
+    state.enabled = w->isEnabled();
+    state.visible = !w->isHidden();
+    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        state.checked = button->isChecked();
+        state.caption = button->text();
+    } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+        state.caption = group->title();
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        state.caption = label->text();
+    } else if (auto *box = qobject_cast<QPlainTextEdit *>(w)) {
+        state.text = box->toPlainText();
+        state.text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    } else if (auto *list = qobject_cast<QComboBox *>(w)) {
+        state.currentIndex = list->currentIndex();
+    }
+    return state;
+}
+
+void WidgetPanel::redrawPalette()
+{
+    if (QWidget *w = widget(ctl::Palette))
+        w->update();
+}
+
+} // namespace zorvan

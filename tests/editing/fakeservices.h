@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editing/cursorcontrol.h"
+#include "editing/editor.h"
+#include "editing/editorwindow.h"
+#include "editing/memorypanel.h"
+#include "editing/userdialogs.h"
+#include "editing/workspace.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <deque>
+
+namespace zorvan::test {
+
+// Message boxes answered from a queue; every text is kept.
+class QueuedDialogs : public UserDialogs {
+public:
+    std::deque<MessageAnswer> answers;
+    QStringList texts;
+    QStringList captions;
+    int unanswered = 0;
+
+    MessageAnswer message(const QString &text, MessageButtons buttons, const QString &caption) override
+    {
+        texts.append(text);
+        captions.append(caption);
+        if (answers.empty()) {
+            ++unanswered;
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        }
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+};
+
+class FakeWindow : public EditorWindow, public CursorControl {
+public:
+    QString title;
+    int repaints = 0;
+    QList<QUrl> openedUrls;
+    int endedWith = -1;
+    int waits = 0;
+
+    void setWindowTitle(const QString &t) override { title = t; }
+    void repaintPreview() override { ++repaints; }
+    QRect availableArea() const override { return QRect(0, 0, 1600, 900); }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return true;
+    }
+    void endProcess(int exitCode) override { endedWith = exitCode; }
+    void beginWait() override { ++waits; }
+    void endWait() override { --waits; }
+    void setPosition(const QPoint &) override {}
+};
+
+// A real folder on disk, in a temporary parent.
+class FolderWorkspace : public Workspace {
+public:
+    explicit FolderWorkspace(const QString &folder) : m_folder(folder) { QDir().mkpath(folder); }
+    QString workFolder() const override { return m_folder; }
+    void clearWorkFolder() override
+    {
+        QDir dir(m_folder);
+        for (const QString &name : dir.entryList(QDir::Files))
+            dir.remove(name);
+    }
+    void removeWorkFolder() override
+    {
+        QDir(m_folder).removeRecursively();
+        m_folder.clear();
+    }
+
+private:
+    QString m_folder;
+};
+
+// An editor over a panel without widgets, initialised as the window does it.
+struct EditorFixture {
+    explicit EditorFixture(const QString &workFolder)
+        : workspace(workFolder), editor(EditorServices{panel, dialogs, window, window, workspace})
+    {
+        editor.Initialise(QStringLiteral("/nonexistent/program/"));
+    }
+
+    MemoryPanel panel;
+    QueuedDialogs dialogs;
+    FakeWindow window;
+    FolderWorkspace workspace;
+    Editor editor;
+};
+
+} // namespace zorvan::test
