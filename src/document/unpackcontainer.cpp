@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorvan {
 
@@ -280,6 +281,10 @@ bool Unpacker::moveIntoPlace(const QString &stagingFolder)
     for (const QString &name : std::as_const(names)) {
         const QByteArray from = QFile::encodeName(JoinPath(stagingFolder, name));
         const QByteArray to = QFile::encodeName(JoinPath(m_targetFolder, name));
+        // Renaming over an existing file makes ext4 flush the new one first
+        // (it guards replace-by-rename saves); these are working copies, so
+        // the old one simply goes first.
+        ::unlink(to.constData());
         if (std::rename(from.constData(), to.constData()) != 0) {
             return fail(QStringLiteral("cannot write %1: %2")
                             .arg(JoinPath(m_targetFolder, name), QString::fromLocal8Bit(std::strerror(errno))));
