@@ -91,7 +91,12 @@ bool Packer::addAll()
             if (picture.isEmpty() || m_addedSources.contains(picture))
                 continue;
             m_addedSources.insert(picture);
-            if (!addFileIfPresent(FileNameOf(picture), picture))
+            const QString name = FileNameOf(picture);
+            if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+                m_result.missingFiles.append(picture);
+                continue;
+            }
+            if (!addFileIfPresent(name, picture))
                 return false;
         }
     }

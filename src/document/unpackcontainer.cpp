@@ -303,6 +303,12 @@ QString UnpackedFileName(const QString &memberName)
         name = name.mid(2);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QString();
+    // Control characters make names no user could type or see; the other
+    // platform forbids them anyway.
+    for (const QChar c : std::as_const(name)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QString();
+    }
     if (name.contains(QLatin1String(kEarlierBackgroundMarker)))
         return QLatin1String(kBackgroundMember);
     if (name.contains(QLatin1String(kEarlierLayoutMarker)))

@@ -69,6 +69,7 @@ protected:
         m_doc.strip(0, 1).SubImageFileName = m_work + QStringLiteral("/Crème.png");
         m_doc.strip(1, 0).SubImageFileName = m_work + "/missing.jpg";
         m_doc.strip(1, 3).SubImageFileName = m_work + "/fries.jpg";
+        m_doc.strip(1, 4).SubImageFileName = m_work + "/";
         m_sources.fromContainer = true;
         m_sources.workFolder = m_work;
         m_sources.usedFontList = "DejaVu Sans,DejaVuSans.ttf;Ghost,Ghost.ttf;";
@@ -91,7 +92,7 @@ TEST_F(PackTest, WritesAnOrdinaryZipThatUnpacksToTheSameFiles)
                                  "DejaVuSans.ttf", "FontFileNames.txt"};
     EXPECT_EQ(result.members, members);
     EXPECT_EQ(test::ZipMemberNames(target), members);
-    EXPECT_EQ(result.missingFiles, QStringList({m_work + "/missing.jpg", m_work + "/Ghost.ttf"}));
+    EXPECT_EQ(result.missingFiles, QStringList({m_work + "/missing.jpg", m_work + "/", m_work + "/Ghost.ttf"}));
     EXPECT_FALSE(result.earlierNameReplaced);
     EXPECT_TRUE(m_prompts.shown().isEmpty());
     EXPECT_EQ(Entries(m_out), QStringList({"Lunch_LAYOUT.ZORVAN"}));
