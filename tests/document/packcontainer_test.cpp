@@ -289,5 +289,34 @@ TEST_F(PackTest, ALayoutReadsBackFromItsContainer)
     EXPECT_TRUE(*back == *doc);
 }
 
+// Save readies the container and the TV image before either replaces its old file.
+TEST_F(PackTest, APreparedContainerReplacesTheOldOneOnlyWhenCommitted)
+{
+    const QString target = m_out + "/Lunch_LAYOUT.ZORVAN";
+    WriteFile(target, "the old container");
+    WriteFile(m_out + "/Lunch.ZORVAN", "earlier container");
+    {
+        PreparedContainer dropped = PrepareContainer(target, m_doc, m_sources);
+        ASSERT_TRUE(dropped.ok()) << dropped.result().error.toStdString();
+        EXPECT_EQ(ReadAll(target), "the old container");
+        EXPECT_EQ(Entries(m_out).size(), 3); // the old files and the new archive beside them
+    }
+    EXPECT_EQ(Entries(m_out), QStringList({"Lunch.ZORVAN", "Lunch_LAYOUT.ZORVAN"}));
+    EXPECT_EQ(ReadAll(target), "the old container");
+
+    PreparedContainer prepared = PrepareContainer(target, m_doc, m_sources);
+    ASSERT_TRUE(prepared.ok());
+    const PackResult committed = CommitContainer(prepared, m_prompts);
+    ASSERT_TRUE(committed.ok) << committed.error.toStdString();
+    EXPECT_TRUE(committed.earlierNameReplaced);
+    EXPECT_EQ(test::ZipMemberNames(target).size(), 6);
+    EXPECT_EQ(Entries(m_out), QStringList({"Lunch_LAYOUT.ZORVAN"}));
+    EXPECT_EQ(m_prompts.shown(), QStringList({kLayoutMessage}));
+
+    PreparedContainer failed = PrepareContainer(m_out + "/" + QString(4100, QLatin1Char('x')), m_doc, m_sources);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(CommitContainer(failed, m_prompts).ok);
+}
+
 } // namespace
 } // namespace zorvan
