@@ -41,6 +41,37 @@ struct PackResult {
 PackResult PackContainer(const QString &targetPath, const MenuData &doc, const ContainerSources &sources,
                          UserPrompts &prompts);
 
+// A container written and flushed to disk beside its target but not yet in
+// place, so that Save can put the TV image and the container in place only
+// once both are complete. Dropping it unused removes the temporary file.
+class PreparedContainer {
+public:
+    PreparedContainer() = default;
+    PreparedContainer(PreparedContainer &&other) noexcept;
+    PreparedContainer &operator=(PreparedContainer &&) = delete;
+    PreparedContainer(const PreparedContainer &) = delete;
+    ~PreparedContainer();
+
+    bool ok() const { return m_result.ok; }
+    // What went in, or why it failed; ok means ready to commit.
+    const PackResult &result() const { return m_result; }
+    const QString &targetPath() const { return m_targetPath; }
+    void discard();
+
+private:
+    friend PreparedContainer PrepareContainer(const QString &, const MenuData &, const ContainerSources &);
+    friend PackResult CommitContainer(PreparedContainer &, UserPrompts &);
+
+    QString m_targetPath;
+    QString m_tempPath;
+    PackResult m_result;
+};
+
+PreparedContainer PrepareContainer(const QString &targetPath, const MenuData &doc, const ContainerSources &sources);
+// Renames the prepared archive over the target in one step, then removes a
+// container of the earlier naming as PackContainer does.
+PackResult CommitContainer(PreparedContainer &prepared, UserPrompts &prompts);
+
 struct UnpackedMember {
     QString memberName; // as stored in the archive
     QString fileName;   // the file written in the target folder

@@ -61,6 +61,15 @@ QString CreateTempBeside(const QString &targetPath, QString *error)
     return QString();
 }
 
+bool FlushToDisk(const QString &path, QString *error)
+{
+    if (SyncPath(QFile::encodeName(path), O_RDONLY))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot write %1 to disk: %2").arg(path, ErrnoText());
+    return false;
+}
+
 bool ReplaceWithTemp(const QString &tempPath, const QString &targetPath, QString *error)
 {
     if (PathTooLong(targetPath, error))

@@ -12,6 +12,9 @@ namespace zorvan {
 // returns its path; empty (and *error set) on failure.
 QString CreateTempBeside(const QString &targetPath, QString *error);
 
+// Writes the file's data to disk (fsync).
+bool FlushToDisk(const QString &path, QString *error);
+
 // Flushes tempPath to disk, gives it the permissions of an existing target,
 // renames it over targetPath and flushes the folder. On failure the target is
 // untouched and tempPath is left for the caller to remove.

@@ -60,6 +60,9 @@ QString FolderOf(const QString &path)
 
 QString JoinPath(const QString &folder, const QString &name)
 {
+    // No folder is not the root folder.
+    if (folder.isEmpty())
+        return name;
     if (folder.endsWith(QLatin1Char('/')))
         return folder + name;
     return folder + QLatin1Char('/') + name;

@@ -17,7 +17,7 @@ bool PathTooLong(const QString &path, QString *error = nullptr);
 QString FileNameOf(const QString &path);
 // The text before the last '/' or '\' (no trailing separator); empty when there is none.
 QString FolderOf(const QString &path);
-// folder + '/' + name, without doubling a trailing separator.
+// folder + '/' + name, without doubling a trailing separator; name alone without a folder.
 QString JoinPath(const QString &folder, const QString &name);
 
 // A container is told from a legacy layout text by the exact text after the last '.'.

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <utility>
+
 namespace zorvan {
 
 namespace {
@@ -73,8 +75,8 @@ bool Packer::addAll()
     if (!addFileIfPresent(QLatin1String(kBackgroundMember), background))
         return false;
 
-    // The text is added from memory; the copy in the work folder is what a
-    // container opened later would unpack, kept for anyone looking at it.
+    // The archive gets the text from memory; the copy left in the work folder
+    // is the same text, as Open would have unpacked it.
     const QString plain = WriteLayoutText(m_doc, JoinPath(workFolder, QLatin1String(kBackgroundMember)));
     const QByteArray layoutBytes = EncodeLayoutBytes(ScrambleLayoutText(plain));
     QFile layoutFile(JoinPath(workFolder, QLatin1String(kLayoutMember)));
@@ -91,7 +93,12 @@ bool Packer::addAll()
             if (picture.isEmpty() || m_addedSources.contains(picture))
                 continue;
             m_addedSources.insert(picture);
-            if (!addFileIfPresent(FileNameOf(picture), picture))
+            const QString name = FileNameOf(picture);
+            if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+                m_result.missingFiles.append(picture);
+                continue;
+            }
+            if (!addFileIfPresent(name, picture))
                 return false;
         }
     }
@@ -126,42 +133,83 @@ bool RemoveEarlierContainer(const QString &targetPath)
 
 } // namespace
 
-PackResult PackContainer(const QString &targetPath, const MenuData &doc, const ContainerSources &sources,
-                         UserPrompts &prompts)
+PreparedContainer::PreparedContainer(PreparedContainer &&other) noexcept
+    : m_targetPath(std::move(other.m_targetPath)), m_tempPath(std::exchange(other.m_tempPath, QString())),
+      m_result(std::move(other.m_result))
 {
-    PackResult result;
+}
+
+PreparedContainer::~PreparedContainer()
+{
+    discard();
+}
+
+void PreparedContainer::discard()
+{
+    if (!m_tempPath.isEmpty())
+        QFile::remove(m_tempPath);
+    m_tempPath.clear();
+}
+
+PreparedContainer PrepareContainer(const QString &targetPath, const MenuData &doc, const ContainerSources &sources)
+{
+    PreparedContainer prepared;
+    prepared.m_targetPath = targetPath;
+    PackResult &result = prepared.m_result;
     if (PathTooLong(targetPath, &result.error))
-        return result;
+        return prepared;
     if (QFileInfo(targetPath).isDir()) {
         result.error = QStringLiteral("%1 is a folder").arg(targetPath);
-        return result;
+        return prepared;
     }
-    const QString temp = CreateTempBeside(targetPath, &result.error);
-    if (temp.isEmpty())
-        return result;
+    prepared.m_tempPath = CreateTempBeside(targetPath, &result.error);
+    if (prepared.m_tempPath.isEmpty())
+        return prepared;
 
     ZipWriter zip;
-    bool ok = zip.open(temp);
+    bool ok = zip.open(prepared.m_tempPath);
     if (ok) {
         ok = Packer(doc, sources, zip, result).addAll();
         ok = zip.close() && ok;
-        if (!ok)
-            result.error = zip.errorString();
-    } else {
-        result.error = zip.errorString();
     }
-    if (!ok || !ReplaceWithTemp(temp, targetPath, &result.error)) {
-        QFile::remove(temp);
+    if (ok)
+        ok = FlushToDisk(prepared.m_tempPath, &result.error);
+    else
+        result.error = zip.errorString();
+    if (!ok) {
+        prepared.discard();
+        result.members.clear();
+        return prepared;
+    }
+    result.ok = true;
+    return prepared;
+}
+
+PackResult CommitContainer(PreparedContainer &prepared, UserPrompts &prompts)
+{
+    PackResult result = prepared.m_result;
+    if (!result.ok)
+        return result;
+    result.ok = false;
+    if (!ReplaceWithTemp(prepared.m_tempPath, prepared.m_targetPath, &result.error)) {
+        prepared.discard();
         result.members.clear();
         return result;
     }
-
-    if (RemoveEarlierContainer(targetPath)) {
+    prepared.m_tempPath.clear();
+    if (RemoveEarlierContainer(prepared.m_targetPath)) {
         result.earlierNameReplaced = true;
         prompts.showMessage(QString::fromLatin1(kLayoutRenameMessage));
     }
     result.ok = true;
     return result;
+}
+
+PackResult PackContainer(const QString &targetPath, const MenuData &doc, const ContainerSources &sources,
+                         UserPrompts &prompts)
+{
+    PreparedContainer prepared = PrepareContainer(targetPath, doc, sources);
+    return CommitContainer(prepared, prompts);
 }
 
 } // namespace zorvan

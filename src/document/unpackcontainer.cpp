@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorvan {
 
@@ -280,6 +281,10 @@ bool Unpacker::moveIntoPlace(const QString &stagingFolder)
     for (const QString &name : std::as_const(names)) {
         const QByteArray from = QFile::encodeName(JoinPath(stagingFolder, name));
         const QByteArray to = QFile::encodeName(JoinPath(m_targetFolder, name));
+        // Renaming over an existing file makes ext4 flush the new one first
+        // (it guards replace-by-rename saves); these are working copies, so
+        // the old one simply goes first.
+        ::unlink(to.constData());
         if (std::rename(from.constData(), to.constData()) != 0) {
             return fail(QStringLiteral("cannot write %1: %2")
                             .arg(JoinPath(m_targetFolder, name), QString::fromLocal8Bit(std::strerror(errno))));
@@ -298,6 +303,12 @@ QString UnpackedFileName(const QString &memberName)
         name = name.mid(2);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QString();
+    // Control characters make names no user could type or see; the other
+    // platform forbids them anyway.
+    for (const QChar c : std::as_const(name)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QString();
+    }
     if (name.contains(QLatin1String(kEarlierBackgroundMarker)))
         return QLatin1String(kBackgroundMember);
     if (name.contains(QLatin1String(kEarlierLayoutMarker)))

@@ -27,6 +27,14 @@ TEST(LayoutPaths, SplitsPathsAtEitherSeparator)
     }
 }
 
+TEST(LayoutPaths, JoinsWithoutDoublingOrInventingTheRoot)
+{
+    EXPECT_EQ(JoinPath("/menus", "a.jpg"), "/menus/a.jpg");
+    EXPECT_EQ(JoinPath("/menus/", "a.jpg"), "/menus/a.jpg");
+    EXPECT_EQ(JoinPath("/", "a.jpg"), "/a.jpg");
+    EXPECT_EQ(JoinPath("", "a.jpg"), "a.jpg");
+}
+
 TEST(LayoutPaths, TellsContainersByTheExactExtension)
 {
     EXPECT_TRUE(IsContainerPath("/m/Lunch_LAYOUT.ZORVAN"));

@@ -69,6 +69,7 @@ protected:
         m_doc.strip(0, 1).SubImageFileName = m_work + QStringLiteral("/Crème.png");
         m_doc.strip(1, 0).SubImageFileName = m_work + "/missing.jpg";
         m_doc.strip(1, 3).SubImageFileName = m_work + "/fries.jpg";
+        m_doc.strip(1, 4).SubImageFileName = m_work + "/";
         m_sources.fromContainer = true;
         m_sources.workFolder = m_work;
         m_sources.usedFontList = "DejaVu Sans,DejaVuSans.ttf;Ghost,Ghost.ttf;";
@@ -91,7 +92,7 @@ TEST_F(PackTest, WritesAnOrdinaryZipThatUnpacksToTheSameFiles)
                                  "DejaVuSans.ttf", "FontFileNames.txt"};
     EXPECT_EQ(result.members, members);
     EXPECT_EQ(test::ZipMemberNames(target), members);
-    EXPECT_EQ(result.missingFiles, QStringList({m_work + "/missing.jpg", m_work + "/Ghost.ttf"}));
+    EXPECT_EQ(result.missingFiles, QStringList({m_work + "/missing.jpg", m_work + "/", m_work + "/Ghost.ttf"}));
     EXPECT_FALSE(result.earlierNameReplaced);
     EXPECT_TRUE(m_prompts.shown().isEmpty());
     EXPECT_EQ(Entries(m_out), QStringList({"Lunch_LAYOUT.ZORVAN"}));
@@ -286,6 +287,35 @@ TEST_F(PackTest, ALayoutReadsBackFromItsContainer)
     back->BackgroundPath = doc->BackgroundPath;
     back->Modified = doc->Modified;
     EXPECT_TRUE(*back == *doc);
+}
+
+// Save readies the container and the TV image before either replaces its old file.
+TEST_F(PackTest, APreparedContainerReplacesTheOldOneOnlyWhenCommitted)
+{
+    const QString target = m_out + "/Lunch_LAYOUT.ZORVAN";
+    WriteFile(target, "the old container");
+    WriteFile(m_out + "/Lunch.ZORVAN", "earlier container");
+    {
+        PreparedContainer dropped = PrepareContainer(target, m_doc, m_sources);
+        ASSERT_TRUE(dropped.ok()) << dropped.result().error.toStdString();
+        EXPECT_EQ(ReadAll(target), "the old container");
+        EXPECT_EQ(Entries(m_out).size(), 3); // the old files and the new archive beside them
+    }
+    EXPECT_EQ(Entries(m_out), QStringList({"Lunch.ZORVAN", "Lunch_LAYOUT.ZORVAN"}));
+    EXPECT_EQ(ReadAll(target), "the old container");
+
+    PreparedContainer prepared = PrepareContainer(target, m_doc, m_sources);
+    ASSERT_TRUE(prepared.ok());
+    const PackResult committed = CommitContainer(prepared, m_prompts);
+    ASSERT_TRUE(committed.ok) << committed.error.toStdString();
+    EXPECT_TRUE(committed.earlierNameReplaced);
+    EXPECT_EQ(test::ZipMemberNames(target).size(), 6);
+    EXPECT_EQ(Entries(m_out), QStringList({"Lunch_LAYOUT.ZORVAN"}));
+    EXPECT_EQ(m_prompts.shown(), QStringList({kLayoutMessage}));
+
+    PreparedContainer failed = PrepareContainer(m_out + "/" + QString(4100, QLatin1Char('x')), m_doc, m_sources);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(CommitContainer(failed, m_prompts).ok);
 }
 
 } // namespace

@@ -124,6 +124,8 @@ TEST_F(UnpackTest, ReducesUnsafeMemberNamesToPlainFileNames)
         {"folder/", ""},
         {"folder\\", ""},
         {"/", ""},
+        {"new\nline.jpg", ""},
+        {"tab\t.jpg", ""},
     };
     QList<ZipEntrySpec> entries;
     for (const Case &c : cases)
