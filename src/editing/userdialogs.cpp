@@ -27,15 +27,4 @@ QString QtFileFilter(const QString &filter)
     return lines.join(QStringLiteral(";;"));
 }
 
-bool Offers(MessageButtons buttons, MessageAnswer answer)
-{
-    switch (buttons) {
-    case MessageButtons::Ok: return answer == MessageAnswer::Ok;
-    case MessageButtons::OkCancel: return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
-    case MessageButtons::YesNoCancel: return answer != MessageAnswer::Ok;
-    }
-    return false;
-}
-
 } // namespace zorvan

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "document/userprompts.h"
+
 #include <QString>
 
 namespace zorvan {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+using MessageButtons = Buttons;
+using MessageAnswer = Answer;
 
 // The caption of the editor's message boxes.
 inline const QString kMessageCaption = QStringLiteral("Zorvan PRO Editor 3.0");
@@ -13,10 +15,9 @@ inline const QString kMessageCaption = QStringLiteral("Zorvan PRO Editor 3.0");
 // Every message box and file dialog of the editor goes through here, so that
 // the window shows real dialogs while tests and scripted sessions answer them
 // from a queue. Texts are shown exactly as given; "\r\n" is a line break.
-class UserDialogs {
+// The document's and the assets' operations see the same dialogs as prompts.
+class UserDialogs : public UserPrompts {
 public:
-    virtual ~UserDialogs() = default;
-
     virtual MessageAnswer message(const QString &text, MessageButtons buttons = MessageButtons::Ok,
                                   const QString &caption = kMessageCaption) = 0;
     // filter is written "Desc*.A;*.B|*.A;*.B||"; see QtFileFilter. An empty
@@ -24,12 +25,13 @@ public:
     virtual QString openFile(const QString &title, const QString &filter, const QString &folder) = 0;
     virtual QString saveFile(const QString &title, const QString &filter, const QString &folder,
                              const QString &proposedName) = 0;
+
+    void showMessage(const QString &text) final { message(text, Buttons::Ok); }
+    Answer ask(const QString &text, Buttons buttons) final { return message(text, buttons); }
 };
 
 // "Desc*.A;*.B|*.A;*.B||" (pairs of description and patterns) becomes the
 // file dialog's "Desc (*.A *.B)", one line per pair.
 QString QtFileFilter(const QString &filter);
-
-bool Offers(MessageButtons buttons, MessageAnswer answer);
 
 } // namespace zorvan

@@ -77,8 +77,9 @@ int RunEditor(int argc, char **argv)
         return 0;
     }
 
+    // Folder failures are not fatal: the editor runs on and says so where a command needs the folder.
     RunWorkspace workspace;
-    workspace.start(RunWorkspace::DefaultAppDataFolder());
+    workspace.start(WorkFolders::DefaultAppDataFolder(), &dialogs);
 
     MainWindow window(workspace, scripted ? &scriptDialogs : nullptr);
     window.Initialise(QCoreApplication::applicationDirPath() + QLatin1Char('/'));

@@ -1,27 +1,30 @@
 #pragma once
 
+#include "assets/workfolders.h"
 #include "editing/workspace.h"
-
-#include <QString>
 
 namespace zorvan {
 
-// This run's work folder on disk.
+class UserPrompts;
+
+// This run's work folder, kept by the work folders of the assets for as long
+// as the editor runs.
 class RunWorkspace : public Workspace {
 public:
-    // Makes the folders under appDataFolder; false when the work folder could not be made.
-    bool start(const QString &appDataFolder);
-    bool otherInstanceRunning() const { return m_otherInstance; }
+    // Clears away the work folders of earlier runs (unless another instance
+    // runs) and makes this run's; false when it could not be made.
+    bool start(const QString &appDataFolder, UserPrompts *prompts = nullptr)
+    {
+        return m_folders.start(appDataFolder, prompts);
+    }
+    const WorkFolders &folders() const { return m_folders; }
 
-    QString workFolder() const override { return m_workFolder; }
-    void clearWorkFolder() override;
-    void removeWorkFolder() override;
-
-    static QString DefaultAppDataFolder();
+    QString workFolder() const override { return m_folders.workFolder(); }
+    void clearWorkFolder() override { ClearFolder(m_folders.workFolder()); }
+    void removeWorkFolder() override { m_folders.removeWorkFolder(); }
 
 private:
-    QString m_workFolder;
-    bool m_otherInstance = false;
+    WorkFolders m_folders;
 };
 
 } // namespace zorvan

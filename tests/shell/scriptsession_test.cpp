@@ -238,7 +238,7 @@ TEST_F(ScriptSessionTest, SizeSetsTheClientAreaAndThePreviewFollows)
     EXPECT_EQ(large.height() - small.height(), 200);
 }
 
-TEST_F(ScriptSessionTest, TwoRunsKeepSeparateWorkFolders)
+TEST_F(ScriptSessionTest, TheNextStartRemovesAFolderLeftBehind)
 {
     SessionRun r = run(QStringLiteral("dump %1\nbutton 32771\n").arg(path(QStringLiteral("one.json"))));
     ASSERT_EQ(r.exitCode, 0) << qPrintable(r.errors);
@@ -248,6 +248,8 @@ TEST_F(ScriptSessionTest, TwoRunsKeepSeparateWorkFolders)
     const QString two = json(QStringLiteral("two.json"))[QStringLiteral("WorkFolder")].toString();
     EXPECT_NE(one, two);
     EXPECT_TRUE(QFileInfo::exists(two));
+    // The second start found no other instance and cleared the first run's folder away.
+    EXPECT_FALSE(QFileInfo::exists(one));
 }
 
 } // namespace
