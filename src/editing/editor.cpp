@@ -40,9 +40,10 @@ void Editor::Initialise(const QString &programFolder)
     m_programFolder = programFolder;
     m_lastUsedFolder = programFolder;
     m_services.panel.setCurrentIndex(ctl::FrameList, 0);
-    m_currentFilePath.clear();
-    m_currentFileName.clear();
-    UpdateTitle(m_currentFileName);
+    m_files = LayoutFileState{};
+    // Until a layout is opened, Save As starts in the editor's own folder.
+    m_files.fileFolder = programFolder.endsWith(QLatin1Char('/')) ? programFolder.chopped(1) : programFolder;
+    UpdateTitle(m_files.layoutFileName);
     m_panel.SetEditingControls(false);
     m_doc.BackgroundPath.clear();
     m_lastPictureFolder.clear();
@@ -54,8 +55,8 @@ void Editor::Initialise(const QString &programFolder)
 
 void Editor::SetCurrentFile(const QString &path, const QString &name)
 {
-    m_currentFilePath = path;
-    m_currentFileName = name;
+    m_files.currentFilePath = path;
+    m_files.layoutFileName = name;
     UpdateTitle(name);
 }
 
@@ -124,7 +125,7 @@ void Editor::PaintPreview(QPainter &painter)
 
 void Editor::WindowResized()
 {
-    if (!m_currentFilePath.isEmpty())
+    if (!m_files.currentFilePath.isEmpty())
         RefreshPreview();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/layoutfilestate.h"
 #include "document/menudata.h"
 #include "editing/commandtable.h"
 #include "editing/controlpanel.h"
@@ -94,10 +95,13 @@ public:
     ControlPanel &panel() { return m_panel; }
     const EditorServices &services() const { return m_services; }
 
-    QString currentFilePath() const { return m_currentFilePath; }
-    // Open and Load New Background Image record what they loaded.
+    // What Open and Save keep about the layout's files.
+    LayoutFileState &files() { return m_files; }
+    const LayoutFileState &files() const { return m_files; }
+    QString currentFilePath() const { return m_files.currentFilePath; }
+    QString currentFileName() const { return m_files.layoutFileName; }
+    // Open and Load New Background Image record what they loaded; the title follows.
     void SetCurrentFile(const QString &path, const QString &name);
-    QString currentFileName() const { return m_currentFileName; }
     QString programFolder() const { return m_programFolder; }
     QString lastUsedFolder() const { return m_lastUsedFolder; }
     QString workFolder() const;
@@ -123,8 +127,7 @@ private:
 
     QString m_programFolder;
     QString m_lastUsedFolder;
-    QString m_currentFilePath;
-    QString m_currentFileName;
+    LayoutFileState m_files;
     QString m_lastPictureFolder;
     QString m_title;
 };

@@ -40,6 +40,8 @@ TEST_F(EditorTest, InitialisationSetsTitleAndTheNoSelectionPanel)
     EXPECT_EQ(f.editor.document().NumberOfRows, 16);
     EXPECT_EQ(f.editor.selection().currentFontName, QStringLiteral("Segoe UI"));
     EXPECT_EQ(f.editor.programFolder(), f.editor.lastUsedFolder());
+    EXPECT_EQ(f.editor.files().fileFolder, QStringLiteral("/nonexistent/program"));
+    EXPECT_TRUE(f.editor.currentFilePath().isEmpty());
     EXPECT_FALSE(f.editor.modes().anyStripMode());
 }
 
