@@ -54,7 +54,7 @@ std::vector<ControlSpec> BuildTable()
         Make(OpenLayout, "Open Zorvan Layout File", K::Button, E, {8, 5, 104, 12}),
         Make(SaveLayout, "Save Layout && TV Image Files", K::Button, E, {8, 18, 104, 13}),
         Make(Print, "Print", K::Button, D, {8, 33, 104, 11}),
-        CheckLeft(WhitePrint, "White Bgnd Print Menu Format", D, {7, 45, 114, 10}),
+        CheckLeft(WhitePrint, "White Bgnd Print Menu Format", D, {7, 45, 111, 10}),
         Make(HelpVideos, "Help Videos", K::Button, E, {4, 57, 110, 14}),
         Hidden(Make(LoadBackground, "Load New Background Image", K::Button, E, {8, 5, 104, 12})),
 

@@ -14,6 +14,25 @@
 
 namespace zorvan {
 
+namespace {
+
+// The stand-in faces run wider than the dialog font the places were made
+// for: a caption that would be cut takes a slightly smaller size instead.
+void FitCaption(QWidget *w, int width)
+{
+    auto *box = qobject_cast<QCheckBox *>(w);
+    if (!box)
+        return;
+    QFont font = box->parentWidget() ? box->parentWidget()->font() : box->font();
+    box->setFont(font);
+    while (box->sizeHint().width() > width && font.pointSizeF() > 7.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box->setFont(font);
+    }
+}
+
+} // namespace
+
 WidgetPanel::WidgetPanel(QWidget *parent, const DialogUnits &units, Pressed pressed) : m_pressed(std::move(pressed))
 {
     for (const ControlSpec &spec : ControlTable()) {
@@ -93,6 +112,7 @@ void WidgetPanel::layout(const DialogUnits &units)
         if (qobject_cast<QComboBox *>(w))
             r.setHeight(w->sizeHint().height()); // the list's height counts the opened list
         w->setGeometry(r);
+        FitCaption(w, r.width());
         if (auto *button = qobject_cast<QPushButton *>(w); button && !button->icon().isNull()) {
             const int side = qMax(8, qMin(r.width(), r.height()) - 4);
             button->setIconSize(QSize(side, side));
