@@ -233,6 +233,17 @@ TEST_F(EditorTest, FrameListStoresTheFrameOfTheStripBeingEdited)
     EXPECT_EQ(f.editor.undo().entries[0].strip, (ColumnRow{1, 4}));
 }
 
+TEST_F(EditorTest, MenuItemsSendTheCommandsOfTheirButtons)
+{
+    std::vector<int> received;
+    for (int id : {LoadBackground, SaveLayout})
+        f.editor.commands().add(id, [&received](const CommandEvent &event) { received.push_back(event.id); });
+    run(MenuOpen);
+    run(MenuSaveAs);
+    // The handler sees the id that was sent, so it can tell the menu from the button.
+    EXPECT_EQ(received, (std::vector<int>{MenuOpen, MenuSaveAs}));
+}
+
 TEST_F(EditorTest, UnknownCommandsAreReportedNotRun)
 {
     EXPECT_FALSE(f.editor.RunCommand(CommandEvent{4242}));
