@@ -1,5 +1,6 @@
 #include "render/pricelinepainter.h"
 
+#include "render/drawcolour.h"
 #include "render/pricelanguage.h"
 #include "render/renderstate.h"
 #include "render/textfont.h"
@@ -12,11 +13,6 @@
 namespace zorvan {
 
 namespace {
-
-QColor ToQColor(Colour c)
-{
-    return QColor(ColourRed(c), ColourGreen(c), ColourBlue(c));
-}
 
 // A probe point hits a box from its left and top edges up to, but not
 // including, its right and bottom edges.

@@ -1,6 +1,7 @@
 #include "render/striptextpainter.h"
 
 #include "document/menudata.h"
+#include "render/drawcolour.h"
 #include "render/fontcollector.h"
 #include "render/pricelanguage.h"
 #include "render/pricelinepainter.h"
@@ -15,11 +16,6 @@
 namespace zorvan {
 
 namespace {
-
-QColor ToQColor(Colour c)
-{
-    return QColor(ColourRed(c), ColourGreen(c), ColourBlue(c));
-}
 
 QStringView FirstCharacter(QStringView text)
 {

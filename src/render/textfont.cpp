@@ -3,7 +3,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -36,10 +38,56 @@ void ForEachLine(QStringView text, Fn &&fn)
 
 } // namespace
 
+// The board draws the same strings on every refresh: their shaping is kept
+// with the font, at the reference size, so results are exactly the same.
 struct TextFont::Shared {
     QFont font;
     QFontMetricsF metrics;
-    explicit Shared(const QFont &f) : font(f), metrics(f) {}
+    struct Shaped {
+        QList<QGlyphRun> runs;
+        double ascent = 0.0; // the runs' baseline below the line's top
+    };
+    mutable QHash<QString, double> advances;
+    mutable QHash<QString, Shaped> shaped;
+
+    double lineSpacing;
+    double ascent;
+
+    explicit Shared(const QFont &f) : font(f), metrics(f), lineSpacing(metrics.lineSpacing()), ascent(metrics.ascent()) {}
+
+    double advance(const QString &line) const
+    {
+        auto it = advances.constFind(line);
+        if (it != advances.constEnd())
+            return *it;
+        if (advances.size() >= kMaxCachedStrings)
+            advances.clear();
+        return *advances.insert(line, metrics.horizontalAdvance(line));
+    }
+
+    const Shaped &shape(const QString &line) const
+    {
+        auto it = shaped.constFind(line);
+        if (it != shaped.constEnd())
+            return *it;
+        if (shaped.size() >= kMaxCachedStrings)
+            shaped.clear();
+        QTextLayout layout(line, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        layout.endLayout();
+        Shaped s;
+        if (textLine.isValid()) {
+            s.runs = textLine.glyphRuns();
+            s.ascent = textLine.ascent();
+        }
+        return *shaped.insert(line, std::move(s));
+    }
+
+    static constexpr qsizetype kMaxCachedStrings = 8192;
 };
 
 TextAlign TextAlignFromGroupAlignment(int groupAlignment)
@@ -99,19 +147,19 @@ QString TextFont::resolvedFamily() const
 
 double TextFont::lineSpacing() const
 {
-    return m_shared ? m_shared->metrics.lineSpacing() * m_scale : 0.0;
+    return m_shared ? m_shared->lineSpacing * m_scale : 0.0;
 }
 
 double TextFont::ascent() const
 {
-    return m_shared ? m_shared->metrics.ascent() * m_scale : 0.0;
+    return m_shared ? m_shared->ascent * m_scale : 0.0;
 }
 
 double TextFont::advance(QStringView line) const
 {
     if (!m_shared || line.isEmpty())
         return 0.0;
-    return m_shared->metrics.horizontalAdvance(line.toString()) * m_scale;
+    return m_shared->advance(line.toString()) * m_scale;
 }
 
 QRectF TextFont::measure(QStringView text, const QRectF &layout, TextAlign align) const
@@ -151,7 +199,6 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
     if (clip)
         painter.setClipRect(layout, Qt::IntersectClip);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setFont(m_shared->font);
     painter.setPen(colour);
     const QTransform base = painter.transform();
     double baseline = layout.y() + ascent();
@@ -163,11 +210,13 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
                 x += (layout.width() - w) / 2.0;
             else if (align == TextAlign::Far)
                 x += layout.width() - w;
+            const Shared::Shaped &shaped = m_shared->shape(line.toString());
             QTransform t = base;
             t.translate(x + padding(), baseline);
             t.scale(m_scale, m_scale);
             painter.setTransform(t);
-            painter.drawText(QPointF(0.0, 0.0), line.toString());
+            for (const QGlyphRun &run : shaped.runs)
+                painter.drawGlyphRun(QPointF(0.0, -shaped.ascent), run);
         }
         baseline += lineSpacing();
     });
