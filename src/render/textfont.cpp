@@ -1,11 +1,13 @@
 #include "render/textfont.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
+#include <QThread>
 
 #include <cmath>
 
@@ -90,6 +92,26 @@ struct TextFont::Shared {
     static constexpr qsizetype kMaxCachedStrings = 8192;
 };
 
+namespace {
+
+using FontCache = QHash<QString, std::shared_ptr<const TextFont::Shared>>;
+
+// Fonts must not outlive the application object: the cache of the thread
+// that owns it is emptied when the application goes away.
+FontCache &Fonts()
+{
+    thread_local FontCache cache;
+    thread_local bool cleared = false;
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!cleared && app && app->thread() == QThread::currentThread()) {
+        qAddPostRoutine([] { Fonts().clear(); });
+        cleared = true;
+    }
+    return cache;
+}
+
+} // namespace
+
 TextAlign TextAlignFromGroupAlignment(int groupAlignment)
 {
     if (groupAlignment == 1)
@@ -105,7 +127,7 @@ TextFont::TextFont(const QString &face, double emPixels, bool bold, bool italic)
         return;
     // Every block of every strip asks for a font on every refresh; the faces of
     // one board are few, so they are kept for the life of the thread.
-    thread_local QHash<QString, std::shared_ptr<const Shared>> cache;
+    FontCache &cache = Fonts();
     const QString key = QString::number(int(bold) | int(italic) << 1) + face;
     auto it = cache.constFind(key);
     if (it == cache.constEnd()) {

@@ -66,8 +66,9 @@ public:
     void draw(QPainter &painter, QStringView text, const QRectF &layout, TextAlign align,
               const QColor &colour) const;
 
-private:
     struct Shared;
+
+private:
     std::shared_ptr<const Shared> m_shared;
     double m_em = 0.0;
     double m_scale = 0.0;
