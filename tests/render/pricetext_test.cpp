@@ -247,3 +247,33 @@ TEST_F(PriceTextTest, CentredPricesAnchorFromTheStripMiddle)
     const QRect ink = InkBounds(image, IsReddish);
     ExpectInkEndsAt(ink.right(), TextEndAt(x, font, spaceWidth(font)));
 }
+
+TEST_F(PriceTextTest, CentredPricesSitMidStripWhateverTheirAlignment)
+{
+    for (int alignment : {AlignLeft, AlignCenter, AlignRight}) {
+        TextParams &p = setPrices("12.99", alignment);
+        p.CenterInStrip = true;
+        p.Xref = 0.1; // not used when centred
+        const QRect ink = InkBounds(drawn(), IsReddish);
+        ASSERT_FALSE(ink.isEmpty());
+        const double em = pricesFont().emPixels();
+        EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0, box().center().x(), 0.35 * em) << alignment;
+    }
+}
+
+TEST_F(PriceTextTest, CentreAlignedColumnsCentreOnTheirAnchors)
+{
+    setPrices("Small^Large", AlignCenter);
+    strip().PriceTabSpacingFactor = 10.0;
+    draw();
+    const TextFont font = pricesFont();
+    const double tab = 10.0 * digitWidth(font);
+    const double x = anchorX();
+    const int split = static_cast<int>(x - tab / 2);
+    const QRect right = InkBounds(image, QRect(split, 0, 400, 400), IsReddish);
+    const QRect left = InkBounds(image, QRect(0, 0, split, 400), IsReddish);
+    // The widened box is 1.6 space widths wider on the right than on the left.
+    const double shift = -0.2 * spaceWidth(font);
+    EXPECT_NEAR((right.left() + right.right() + 1) / 2.0, x + shift, 3.0);
+    EXPECT_NEAR((left.left() + left.right() + 1) / 2.0, x - tab + shift, 3.0);
+}
