@@ -1,4 +1,4 @@
-#include "benchregistry.h"
+#include "benchmark.h"
 
 #include "document/menudata.h"
 #include "render/imaging.h"
