@@ -2,23 +2,63 @@
 
 #include "clicommands.h"
 #include "layoutfileload.h"
+#include "rectsjson.h"
 
 #include "document/documentjson.h"
 #include "document/menudata.h"
+#include "render/previewrefresh.h"
+#include "render/renderstate.h"
 
 #include <QIODevice>
 
+#include <memory>
+
 namespace zorvan::cli {
+
+namespace {
+
+// The window a headless run draws in: its available area, in screen space.
+const BoardRect kVirtualWindowArea{0, 0, 1600, 900};
+
+// The full-size refresh that precedes a save, in the virtual window, so that
+// the recorded rectangles are those the editor would hold afterwards.
+bool DrawForRects(LoadedLayout &layout, RenderState &state, QString *error)
+{
+    const MenuData &doc = layout.doc();
+    state.workFolder = layout.workFolder();
+    state.whitePrint = doc.WhitePrintBackground;
+    const PreviewRefresh refresh = RunOutputRefresh(state, doc, kVirtualWindowArea);
+    if (refresh.noBackground) {
+        *error = QStringLiteral("the layout has no background image to draw on");
+        return false;
+    }
+    if (refresh.board.isNull()) {
+        *error = QStringLiteral("background image cannot be read: %1").arg(doc.BackgroundPath);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int RunDumpCommand(const QStringList &args, QIODevice &out, QIODevice &err)
 {
-    if (args.size() != 1)
-        return Fail(err, QStringLiteral("dump"), QStringLiteral("expects exactly one FILE"));
+    QStringList files = args;
+    const bool rects = files.removeAll(QStringLiteral("--rects")) > 0;
+    if (files.size() != 1 || files[0].startsWith(u'-'))
+        return Fail(err, QStringLiteral("dump"), QStringLiteral("expects exactly one FILE (and optionally --rects)"));
     LoadedLayout layout;
     QString error;
-    if (!layout.load(args[0], &error))
-        return Fail(err, args[0], error);
-    out.write(DocumentJson(layout.doc(), layout.backgroundFileName()) + '\n');
+    if (!layout.load(files[0], &error))
+        return Fail(err, files[0], error);
+    if (!rects) {
+        out.write(DocumentJson(layout.doc(), layout.backgroundFileName()) + '\n');
+        return kExitOk;
+    }
+    auto state = std::make_unique<RenderState>();
+    if (!DrawForRects(layout, *state, &error))
+        return Fail(err, files[0], error);
+    out.write(DocumentJsonWithRects(layout.doc(), layout.backgroundFileName(), *state) + '\n');
     return kExitOk;
 }
 
