@@ -21,22 +21,14 @@ namespace {
 const BoardRect kVirtualWindowArea{0, 0, 1600, 900};
 
 // The full-size refresh that precedes a save, in the virtual window, so that
-// the recorded rectangles are those the editor would hold afterwards.
-bool DrawForRects(LoadedLayout &layout, RenderState &state, QString *error)
+// the recorded rectangles are those the editor would hold afterwards. False
+// when there was no background to draw on.
+bool DrawForRects(LoadedLayout &layout, RenderState &state)
 {
     const MenuData &doc = layout.doc();
     state.workFolder = layout.workFolder();
     state.whitePrint = doc.WhitePrintBackground;
-    const PreviewRefresh refresh = RunOutputRefresh(state, doc, kVirtualWindowArea);
-    if (refresh.noBackground) {
-        *error = QStringLiteral("the layout has no background image to draw on");
-        return false;
-    }
-    if (refresh.board.isNull()) {
-        *error = QStringLiteral("background image cannot be read: %1").arg(doc.BackgroundPath);
-        return false;
-    }
-    return true;
+    return !RunOutputRefresh(state, doc, kVirtualWindowArea).board.isNull();
 }
 
 } // namespace
@@ -56,8 +48,9 @@ int RunDumpCommand(const QStringList &args, QIODevice &out, QIODevice &err)
         return kExitOk;
     }
     auto state = std::make_unique<RenderState>();
-    if (!DrawForRects(layout, *state, &error))
-        return Fail(err, files[0], error);
+    if (!DrawForRects(layout, *state))
+        return Fail(err, layout.doc().BackgroundPath.isEmpty() ? files[0] : layout.doc().BackgroundPath,
+                    QStringLiteral("the background image cannot be read"));
     out.write(DocumentJsonWithRects(layout.doc(), layout.backgroundFileName(), *state) + '\n');
     return kExitOk;
 }
