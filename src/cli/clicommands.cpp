@@ -25,11 +25,13 @@ struct Command {
     // Commands that measure text or paint need a GUI application (offscreen);
     // the others stay clear of it and of its start-up warnings.
     Needs needs;
+    // An option that makes the command draw, and so need the GUI application.
+    const char *drawingOption = nullptr;
 };
 
 // Add a subcommand here; its usage line shows in "zorvan --help".
 const Command kCommands[] = {
-    {"dump", "dump FILE                       print a layout as JSON", RunDumpCommand, Needs::Core},
+    {"dump", "dump [--rects] FILE             print a layout as JSON (--rects: with the drawn rectangles)", RunDumpCommand, Needs::Core, "--rects"},
     {"layout-text", "layout-text FILE                print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
     {"unpack", "unpack CONTAINER DIR            extract a layout container into DIR", RunUnpackCommand, Needs::Core},
     {"migrate", "migrate FILE [--remove-legacy]  convert a legacy layout into a container", RunMigrateCommand, Needs::Core},
@@ -107,7 +109,8 @@ int Run(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance()) {
         const Command *c = FindCommand(args.value(0));
-        if (c && c->needs == Needs::Gui) {
+        const bool drawing = c && c->drawingOption && args.contains(QLatin1String(c->drawingOption));
+        if (c && (c->needs == Needs::Gui || drawing)) {
             // Text measurement needs a GUI application, never a display.
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");

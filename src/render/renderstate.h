@@ -13,6 +13,8 @@
 
 namespace zorvan {
 
+class FontCollector;
+
 // Where the board is shown, in screen space. right and bottom lie one pixel
 // past the board, so width() is right - left.
 struct BoardRect {
@@ -85,6 +87,9 @@ public:
     Colour currentTextColour = kWhite;
 
     TextStepResults text;
+    // Copies the font files the texts use while fonts are collected; none
+    // means nothing is collected. Not owned.
+    FontCollector *fontCollector = nullptr;
 
     double textRectLeft(int column, int row, int textItem) const override;
     double pictureRectLeft(int column, int row) const override;
