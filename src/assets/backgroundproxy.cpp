@@ -19,7 +19,7 @@ bool MakeBackgroundProxy(const ImageAssets &assets, bool fromContainer)
     // The header tells whether a proxy is needed, without decoding a small background.
     if (!ExceedsLimit(QImageReader(background).size(), kProxyLimit))
         return false;
-    const QImage proxy = ScaleToLongerSide(LoadImageFile(background).image, kProxyLimit);
+    const QImage proxy = LoadAtMostLimit(background, kProxyLimit);
     if (proxy.isNull() || !SaveImageFile(proxy, assets.file(kBackgroundProxyFileName), "image/jpeg",
                                          kPictureJpegQuality)) {
         assets.prompts.showMessage(kBackgroundProxySaveFailedMessage);

@@ -2,6 +2,8 @@
 
 #include "render/imaging.h"
 
+#include <QImageReader>
+
 #include <algorithm>
 
 namespace zorvan {
@@ -22,6 +24,21 @@ bool ExceedsLimit(const QSize &size, int limit)
     return size.width() > limit || size.height() > limit;
 }
 
+namespace {
+
+// A reduced copy is a new bitmap: 32 bits with alpha, stating the default
+// resolution rather than the source's.
+QImage AsNewBitmap(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage fresh = NewBitmap(1, 1);
+    image.setDotsPerMeterX(fresh.dotsPerMeterX());
+    image.setDotsPerMeterY(fresh.dotsPerMeterY());
+    return image;
+}
+
+} // namespace
+
 QImage ScaleToLongerSide(const QImage &image, int limit)
 {
     const QSize size = ScaledToLongerSide(image.size(), limit);
@@ -29,13 +46,24 @@ QImage ScaleToLongerSide(const QImage &image, int limit)
         return QImage();
     // Qt's smooth scaling averages the source pixels when it shrinks, which
     // keeps fine detail of large photos from turning into noise.
-    QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(QImage::Format_ARGB32);
-    // A reduced copy is a new bitmap: it states the default resolution, not the source's.
-    const QImage fresh = NewBitmap(1, 1);
-    scaled.setDotsPerMeterX(fresh.dotsPerMeterX());
-    scaled.setDotsPerMeterY(fresh.dotsPerMeterY());
-    return scaled;
+    return AsNewBitmap(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+QImage LoadAtMostLimit(const QString &path, int limit)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize stored = reader.size();
+    if (!stored.isValid() || !ExceedsLimit(stored, limit))
+        return LoadImageFile(path).image;
+    reader.setScaledSize(ScaledToLongerSide(stored, limit));
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    // A header that promised another size than the pixels hold.
+    if (ExceedsLimit(image.size(), limit))
+        return ScaleToLongerSide(image, limit);
+    return AsNewBitmap(std::move(image));
 }
 
 } // namespace zorvan

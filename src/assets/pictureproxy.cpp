@@ -64,9 +64,7 @@ ProxyOutcome MakeProxy(const QString &picturePath, int brightness, bool bakeSmal
         QFile::copy(picturePath, proxyPath);
         return ProxyOutcome::Copied;
     }
-    LoadedImage source = LoadImageFile(picturePath);
-    QImage proxy = ExceedsLimit(source.image.size(), kProxyLimit) ? ScaleToLongerSide(source.image, kProxyLimit)
-                                                                  : std::move(source.image);
+    QImage proxy = LoadAtMostLimit(picturePath, kProxyLimit);
     AdjustBrightness(PictureTypeFromName(picturePath), proxy, brightness);
     if (!SaveProxy(proxy, picturePath, proxyPath, kPictureJpegQuality)) {
         prompts.showMessage(kProxySaveFailedMessage);
@@ -95,9 +93,7 @@ bool RemakeStripPictureProxy(const StripData &strip, UserPrompts &prompts)
         QFile::remove(proxyPath);
         saved = QFile::copy(picturePath, proxyPath);
     } else {
-        LoadedImage source = LoadImageFile(picturePath);
-        QImage proxy = ExceedsLimit(source.image.size(), kProxyLimit) ? ScaleToLongerSide(source.image, kProxyLimit)
-                                                                      : std::move(source.image);
+        QImage proxy = LoadAtMostLimit(picturePath, kProxyLimit);
         AdjustBrightness(PictureTypeFromName(picturePath), proxy, strip.SubImageBrightnessFactor);
         saved = SaveProxy(proxy, picturePath, proxyPath, kRemadeProxyJpegQuality);
     }

@@ -9,12 +9,7 @@ namespace zorvan {
 
 bool ReducePictureInPlace(const QString &path, int limit)
 {
-    QImage reduced;
-    {
-        // The full-size picture is released before the file is rewritten.
-        const LoadedImage source = LoadImageFile(path);
-        reduced = ScaleToLongerSide(source.image, limit);
-    }
+    const QImage reduced = LoadAtMostLimit(path, limit);
     if (reduced.isNull())
         return false;
     if (ContainsPastFirst(path, ".png"))
