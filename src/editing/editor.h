@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/layoutfilestate.h"
 #include "document/menudata.h"
 #include "editing/commandtable.h"
 #include "editing/controlpanel.h"
@@ -100,6 +101,13 @@ public:
     QString currentFileName() const { return m_currentFileName; }
     QString programFolder() const { return m_programFolder; }
     QString lastUsedFolder() const { return m_lastUsedFolder; }
+    void SetLastUsedFolder(const QString &folder) { m_lastUsedFolder = folder; }
+    // Folder of the picture chosen last; empty until one is chosen.
+    QString lastPictureFolder() const { return m_lastPictureFolder; }
+    void SetLastPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
+    // What Open and Save remember about the layout's files.
+    LayoutFileState &fileState() { return m_fileState; }
+    const LayoutFileState &fileState() const { return m_fileState; }
     QString workFolder() const;
 
     // Set by the save command once it exists; PromptSaveChanges runs it on Yes.
@@ -113,6 +121,7 @@ private:
     CommandTable m_commands;
 
     MenuData m_doc;
+    LayoutFileState m_fileState;
     RenderState m_render;
     QImage m_board; // the board as last composed, graphics space
     EditModes m_modes;
