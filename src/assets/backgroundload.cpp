@@ -12,6 +12,9 @@ BackgroundLoad LoadBackgroundFiles(const QString &chosenPath, MenuData &doc, con
 {
     BackgroundLoad load;
     doc.BackgroundPath = chosenPath;
+    // Without a work folder there is nowhere to keep the copy and its proxies.
+    if (assets.workFolder.isEmpty())
+        return load;
     load.copied = CopyBackgroundToWorkFolder(chosenPath, assets);
     load.backgroundProxyInUse = MakeBackgroundProxy(assets, fromContainer);
     load.pictureProxiesInUse = MakeProxiesForAllStrips(doc, fromContainer, assets.prompts);

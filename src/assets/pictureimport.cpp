@@ -39,7 +39,7 @@ bool CopyUpright(const QString &sourcePath, const QString &target)
 ImportedPicture ImportPicture(const QString &sourcePath, StripData &strip, const ImageAssets &assets)
 {
     ImportedPicture imported;
-    if (!IsImportablePicture(sourcePath))
+    if (!IsImportablePicture(sourcePath) || assets.workFolder.isEmpty())
         return imported;
 
     const QString fileName = NormalisedPictureFileName(FileNameOfPath(sourcePath));

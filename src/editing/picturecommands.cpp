@@ -112,7 +112,7 @@ void LoadNewBackgroundImage(Editor &editor)
     }
     editor.SetLastUsedFolder(FolderOfPath(chosen));
     editor.RefreshPreview(true);
-    editor.RefreshPreview();
+    // Emptying the text boxes changes nothing on the board, so one drawing serves both steps.
     PanelView &panel = editor.services().panel;
     for (int box : {ctl::MainItemBox, ctl::SubItemBox, ctl::PricesBox})
         panel.setText(box, QString());
