@@ -1,6 +1,7 @@
 #include "fakeservices.h"
 
 #include "editing/controlids.h"
+#include "render/strippicture.h"
 
 #include "tempdir.h"
 
@@ -230,6 +231,20 @@ TEST_F(PictureCommandsTest, ZoomAndPanFollowTheCrop)
     EXPECT_EQ(strip(0, 0).SubImageCropPercentageY, 96);
     EXPECT_TRUE(f.panel.isEnabled(PanUp));
     EXPECT_TRUE(f.panel.isEnabled(PanDown));
+}
+
+TEST_F(PictureCommandsTest, PreviewDrawsLargePicturesFromTheirProxies)
+{
+    loadBackground();
+    enterPictureMode(1, 1);
+    f.dialogs.files.push_back(picture(QStringLiteral("Pizza.jpg"), 2400, 1800));
+    run(LoadPicture);
+    bool fromProxy = false;
+    const QString drawn = PictureDrawPath(strip(1, 1).SubImageFileName, f.editor.render().pictureProxiesInUse, &fromProxy);
+    EXPECT_TRUE(fromProxy);
+    EXPECT_EQ(drawn, work + QStringLiteral("/Pizza_Proxy.jpg"));
+    EXPECT_EQ(QImageReader(drawn).size(), QSize(1600, 1200));
+    EXPECT_EQ(QImageReader(strip(1, 1).SubImageFileName).size(), QSize(2400, 1800));
 }
 
 } // namespace
