@@ -47,9 +47,9 @@ bool SaveProxy(const QImage &proxy, const QString &picturePath, const QString &p
     return SaveImageFile(proxy, proxyPath, "image/jpeg", jpegQuality);
 }
 
-// A proxy made from the picture as it stands, with brightness baked into
-// scaled copies only when bakeBrightness is set and into small pictures
-// when bakeSmall is also set.
+// A proxy made from the picture as it stands. A scaled proxy carries the
+// brightness; a small picture is copied as it is, unless bakeSmall asks for
+// its brightness too.
 ProxyOutcome MakeProxy(const QString &picturePath, int brightness, bool bakeSmall, UserPrompts &prompts)
 {
     const QString proxyPath = ProxyPathOf(picturePath);
