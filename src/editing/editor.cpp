@@ -4,6 +4,7 @@
 #include "editing/editorwindow.h"
 #include "editing/helpcommands.h"
 #include "editing/panelcommands.h"
+#include "editing/picturecommands.h"
 #include "editing/panelview.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
@@ -33,6 +34,7 @@ void Editor::RegisterCommands()
     RegisterSessionCommands(*this);
     RegisterHelpCommands(*this);
     RegisterPanelCommands(*this);
+    RegisterPictureCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)

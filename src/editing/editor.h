@@ -104,6 +104,10 @@ public:
     void SetCurrentFile(const QString &path, const QString &name);
     QString programFolder() const { return m_programFolder; }
     QString lastUsedFolder() const { return m_lastUsedFolder; }
+    void SetLastUsedFolder(const QString &folder) { m_lastUsedFolder = folder; }
+    // Folder of the picture chosen last; empty until one is chosen.
+    QString lastPictureFolder() const { return m_lastPictureFolder; }
+    void SetLastPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
     QString workFolder() const;
 
     // Set by the save command once it exists; PromptSaveChanges runs it on Yes.

@@ -5,6 +5,7 @@
 #include "document/documentjson.h"
 #include "editing/controlids.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -125,6 +126,11 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     json[QStringLiteral("CurrentFilePath")] = editor.currentFilePath();
     json[QStringLiteral("Messages")] = QJsonArray::fromStringList(messages);
     json[QStringLiteral("WorkFolder")] = editor.workFolder();
+    json[QStringLiteral("WorkFolderFiles")] = QJsonArray::fromStringList(
+        editor.workFolder().isEmpty() ? QStringList()
+                                      : QDir(editor.workFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
+    json[QStringLiteral("BackgroundProxyInUse")] = editor.render().backgroundProxyInUse;
+    json[QStringLiteral("PictureProxiesInUse")] = editor.render().pictureProxiesInUse;
     json[QStringLiteral("Controls")] = ControlsJson(window.panel());
     return json;
 }

@@ -34,7 +34,22 @@ public:
         answers.pop_front();
         return answer;
     }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
+    // Answers of the open-file dialogs, in order; none left means cancel.
+    std::deque<QString> files;
+    struct FileDialog {
+        QString title, filter, folder;
+    };
+    QList<FileDialog> fileDialogs;
+
+    QString openFile(const QString &title, const QString &filter, const QString &folder) override
+    {
+        fileDialogs.append({title, filter, folder});
+        if (files.empty())
+            return {};
+        const QString file = files.front();
+        files.pop_front();
+        return file;
+    }
     QString saveFile(const QString &, const QString &, const QString &, const QString &) override { return {}; }
 };
 

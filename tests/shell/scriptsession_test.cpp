@@ -259,5 +259,22 @@ TEST_F(ScriptSessionTest, TheNextStartRemovesAFolderLeftBehind)
     }
 }
 
+TEST_F(ScriptSessionTest, LoadNewBackgroundImageFillsTheWorkFolder)
+{
+    QImage background(2000, 1000, QImage::Format_RGB32);
+    background.fill(Qt::darkBlue);
+    const QString chosen = path(QStringLiteral("Menu.jpg"));
+    ASSERT_TRUE(background.save(chosen, "jpeg"));
+    const SessionRun result = run(QStringLiteral("answer-file %1\nbutton 57601\ndump %2\n")
+                                      .arg(chosen, path(QStringLiteral("state.json"))));
+    ASSERT_EQ(result.exitCode, 0) << qPrintable(result.errors);
+    const QJsonObject state = json(QStringLiteral("state.json"));
+    EXPECT_EQ(state[QStringLiteral("WorkFolderFiles")].toArray(),
+              (QJsonArray{QStringLiteral("Background.jpg"), QStringLiteral("Background_Proxy.jpg")}));
+    EXPECT_TRUE(state[QStringLiteral("BackgroundProxyInUse")].toBool());
+    EXPECT_EQ(state[QStringLiteral("CurrentFilePath")].toString(), chosen);
+    EXPECT_TRUE(state[QStringLiteral("Modified")].toBool());
+}
+
 } // namespace
 } // namespace zorvan

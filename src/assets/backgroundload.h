@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace zorvan {
+
+class MenuData;
+struct ImageAssets;
+
+// The proxy flags a background load leaves behind.
+struct BackgroundLoad {
+    bool copied = false;
+    bool backgroundProxyInUse = false;
+    bool pictureProxiesInUse = false;
+};
+
+// The file part of Load New Background Image, once a file is chosen: the
+// chosen path becomes the layout's background, its copy "Background.jpg" in
+// the work folder gets its proxy, and every strip picture its proxy. The
+// strips keep their contents.
+BackgroundLoad LoadBackgroundFiles(const QString &chosenPath, MenuData &doc, const ImageAssets &assets,
+                                   bool fromContainer);
+
+} // namespace zorvan
