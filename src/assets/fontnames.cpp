@@ -21,28 +21,42 @@ QString ShortenedFontFileName(const QString &fileName)
     return fileName.left(underscore) + extension;
 }
 
+namespace {
+
+struct StandIn {
+    const char *face;
+    const char *families;
+};
+
+// Layouts keep the faces they were made with, so that they open unchanged on
+// the other platform; these metric-compatible families draw them here.
+const StandIn kStandIns[] = {
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+    {"Calibri", "Carlito"},
+    {"Cambria", "Caladea"},
+    {"Segoe UI", "Open Sans"},
+    {"Segoe UI Black", "Open Sans ExtraBold;Open Sans"},
+    {"Microsoft Sans Serif", "Liberation Sans"},
+};
+
+} // namespace
+
 QStringList FontStandInFamilies(const QString &face)
 {
-    struct StandIn {
-        const char *face;
-        const char *families;
-    };
-    // Layouts keep the faces they were made with, so that they open unchanged
-    // on the other platform; these metric-compatible families draw them here.
-    static const StandIn kStandIns[] = {
-        {"Arial", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"},
-        {"Calibri", "Carlito"},
-        {"Cambria", "Caladea"},
-        {"Segoe UI", "Open Sans"},
-        {"Segoe UI Black", "Open Sans ExtraBold;Open Sans"},
-        {"Microsoft Sans Serif", "Liberation Sans"},
-    };
     for (const StandIn &s : kStandIns)
         if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(s.families).split(u';');
     return {};
+}
+
+QStringList FontStandInFaces()
+{
+    QStringList faces;
+    for (const StandIn &s : kStandIns)
+        faces << QString::fromLatin1(s.face);
+    return faces;
 }
 
 } // namespace zorvan

@@ -17,5 +17,7 @@ QString ShortenedFontFileName(const QString &fileName);
 // The free families that draw in place of a well-known face when the face
 // itself is not installed, best first. Empty for any other face.
 QStringList FontStandInFamilies(const QString &face);
+// The faces that have stand-ins.
+QStringList FontStandInFaces();
 
 } // namespace zorvan
