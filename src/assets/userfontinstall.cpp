@@ -89,7 +89,7 @@ FontInstallResult InstallUserFont(const QString &source, FontCatalogue &catalogu
     // Qt keeps its own font list; without this the new face would only draw
     // after a restart.
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        QFontDatabase::addApplicationFont(target);
+        result.qtFontId = QFontDatabase::addApplicationFont(target);
     result.ok = true;
     result.installedPath = target;
     return result;

@@ -14,6 +14,7 @@ struct FontInstallResult {
     bool ok = false;
     QString installedPath;
     QString error; // one line for the user when not ok
+    int qtFontId = -1; // Qt's application font id; -1 without a GUI application
 };
 
 // Copies a font file into the user font folder and makes it usable at once:

@@ -4,6 +4,7 @@
 #include "privatefonts.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,20 @@ TEST(UserFontInstall, AFileThatIsNoFontIsRefusedAndLeavesNothing)
     const FontInstallResult gone = InstallUserFont(carried.filePath("Gone.ttf"), catalogue);
     EXPECT_FALSE(gone.ok);
     EXPECT_FALSE(gone.error.isEmpty());
+}
+
+TEST(UserFontInstall, QtDrawsWithTheInstalledFontAtOnce)
+{
+    PrivateFonts fonts;
+    FontCatalogue catalogue;
+    QTemporaryDir carried;
+    const QString serif = carried.filePath("DejaVuSerif.ttf");
+    ASSERT_TRUE(QFile::copy(test::kDejaVuSerif, serif));
+
+    const FontInstallResult result = InstallUserFont(serif, catalogue);
+    ASSERT_TRUE(result.ok);
+    ASSERT_GE(result.qtFontId, 0);
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(result.qtFontId), QStringList{"DejaVu Serif"});
 }
 
 } // namespace
