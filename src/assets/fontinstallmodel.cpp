@@ -1,6 +1,7 @@
 #include "assets/fontinstallmodel.h"
 
 #include "assets/fontcatalogue.h"
+#include "assets/fontlistfile.h"
 #include "assets/userfontinstall.h"
 
 #include <QDir>
@@ -15,8 +16,18 @@ FontInstallModel::FontInstallModel(FontCatalogue &catalogue, QStringList missing
     const QDir folder(fontFolder);
     const QStringList names = folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc")},
                                                QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
-        m_files.append({name, folder.filePath(name), {}, false, {}});
+    // The layout's font list tells which face each carried file is for.
+    QString list;
+    const QList<FontListEntry> entries = ReadFontListFile(folder.filePath(QString::fromLatin1(kFontListFileName)), &list)
+                                             ? ParseFontList(list)
+                                             : QList<FontListEntry>();
+    for (const QString &name : names) {
+        File file{name, folder.filePath(name), {}, false, {}};
+        for (const FontListEntry &entry : entries)
+            if (entry.file == name && !entry.face.isEmpty() && !file.faces.contains(entry.face))
+                file.faces << entry.face;
+        m_files.append(file);
+    }
 }
 
 int FontInstallModel::indexOf(const QString &fileName) const
