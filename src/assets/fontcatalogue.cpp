@@ -161,6 +161,10 @@ FontStatus FontCatalogue::Status(const QString &face) const
 
 bool FontCatalogue::IsInstalled(const QString &face, const QString &text) const
 {
+    // Without a font configuration nothing can be told apart; stopping every
+    // opening for fonts that may well be there would help no one.
+    if (!m_config)
+        return true;
     return text.isEmpty() || Status(face) != FontStatus::Missing;
 }
 
