@@ -89,9 +89,11 @@ bool FontCatalogue::AddFontFile(const QString &path)
         return true;
     if (!FcConfigAppFontAddFile(m_config, reinterpret_cast<const FcChar8 *>(QFile::encodeName(absolute).constData())))
         return false;
-    m_addedFiles << absolute;
     Index();
-    return HasFile(absolute);
+    if (!HasFile(absolute))
+        return false;
+    m_addedFiles << absolute;
+    return true;
 }
 
 void FontCatalogue::Index()
