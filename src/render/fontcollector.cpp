@@ -1,0 +1,10 @@
+#include "render/fontcollector.h"
+
+namespace zorvan {
+
+QString FontCollector::CollectFontFile(const QString &, const QString &)
+{
+    return QString();
+}
+
+} // namespace zorvan
