@@ -1,6 +1,7 @@
 #include "clicommands.h"
 
 #include "dumpcommand.h"
+#include "fontscommand.h"
 #include "layouttextcommand.h"
 #include "migratecommand.h"
 #include "rendercommand.h"
@@ -38,6 +39,7 @@ const Command kCommands[] = {
     {"render", "render FILE [-o OUT | --preview OUT.png] [--white-print | --no-white-print]\n"
                "         [--rotate none|cw|ccw] [--area WxH]\n"
                "                                  write a layout's TV image or its preview", RunRenderCommand, Needs::Gui},
+    {"fonts", "fonts FILE                      list the fonts a layout uses and whether they are installed", RunFontsCommand, Needs::Core},
 };
 
 const Command *FindCommand(const QString &name)
