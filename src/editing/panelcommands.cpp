@@ -1,5 +1,7 @@
 #include "editing/panelcommands.h"
 
+#include "editing/undolist.h"
+
 #include "editing/controlids.h"
 #include "editing/editor.h"
 #include "editing/panelview.h"
@@ -20,10 +22,7 @@ void FrameChosen(Editor &editor)
     if (index < 0 || index >= kPictureFrameCount)
         return;
     StripData &data = editor.document().strip(strip.column, strip.row);
-    UndoHistory &undo = editor.undo();
-    undo.entries.resize(undo.index + 1);
-    undo.entries.push_back({strip, data, 0});
-    undo.index = int(undo.entries.size()) - 1;
+    PushUndoEntry(editor, strip);
     data.SubImageFrameIndex = index;
     editor.document().Modified = true;
     editor.RefreshPreview();

@@ -12,6 +12,7 @@
 #include "editing/dialogprompts.h"
 #include "editing/editor.h"
 #include "editing/panelview.h"
+#include "editing/undolist.h"
 
 namespace zorvan {
 
@@ -34,14 +35,6 @@ StripData *PictureStrip(Editor &editor)
     return &editor.document().strip(strip.column, strip.row);
 }
 
-void PushUndo(Editor &editor, const ColumnRow &strip)
-{
-    UndoHistory &undo = editor.undo();
-    undo.entries.resize(undo.index + 1);
-    undo.entries.push_back({strip, editor.document().strip(strip.column, strip.row), 0});
-    undo.index = int(undo.entries.size()) - 1;
-}
-
 void LoadNewPicture(Editor &editor)
 {
     const QString folder = editor.lastPictureFolder().isEmpty() ? editor.programFolder() : editor.lastPictureFolder();
@@ -56,7 +49,7 @@ void LoadNewPicture(Editor &editor)
         if (!doc.inGrid(target.column, target.row))
             return;
         if (modes.picture) {
-            PushUndo(editor, target);
+            PushUndoEntry(editor, target);
             editor.panel().UpdatePanButtons(false, 100, 100);
         }
         {
