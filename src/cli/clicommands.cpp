@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"dump", "dump [--rects] FILE             print a layout as JSON (--rects: with the drawn rectangles)", RunDumpCommand, Needs::Core, "--rects"},
     {"layout-text", "layout-text FILE                print a layout's plain layout text", RunLayoutTextCommand, Needs::Core},
     {"unpack", "unpack CONTAINER DIR            extract a layout container into DIR", RunUnpackCommand, Needs::Core},
-    {"migrate", "migrate FILE [--remove-legacy]  convert a legacy layout into a container", RunMigrateCommand, Needs::Core},
+    {"migrate", "migrate FILE [--remove-legacy]  convert a legacy layout into a container", RunMigrateCommand, Needs::Gui},
     {"render", "render FILE [-o OUT | --preview OUT.png] [--white-print | --no-white-print]\n"
                "         [--rotate none|cw|ccw] [--area WxH]\n"
                "                                  write a layout's TV image or its preview", RunRenderCommand, Needs::Gui},

@@ -3,13 +3,39 @@
 #include "clicommands.h"
 #include "layoutfileload.h"
 
+#include "assets/fontcatalogue.h"
+#include "assets/workfolderfontcollector.h"
 #include "document/layoutpaths.h"
 #include "document/legacymigration.h"
+#include "document/menudata.h"
 #include "document/userprompts.h"
+#include "render/previewrefresh.h"
+#include "render/renderstate.h"
 
 #include <QIODevice>
 
+#include <memory>
+
 namespace zorvan::cli {
+
+namespace {
+
+// The editor draws an opened legacy layout with font collection on before it
+// offers the conversion, so the container carries the layout's fonts; the
+// same drawing here gives the same used-font list and files.
+QString CollectUsedFonts(LoadedLayout &layout)
+{
+    const FontCatalogue catalogue;
+    WorkFolderFontCollector collector(catalogue);
+    auto state = std::make_unique<RenderState>();
+    state->workFolder = layout.workFolder();
+    state->fontCollection = true;
+    state->fontCollector = &collector;
+    RefreshPreview(*state, layout.doc(), BoardRect{0, 0, 1600, 900}, false);
+    return state->usedFontList;
+}
+
+} // namespace
 
 int RunMigrateCommand(const QStringList &args, QIODevice &out, QIODevice &err)
 {
@@ -41,7 +67,7 @@ int RunMigrateCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     // questions; a failure comes back in the result.
     FixedAnswerPrompts prompts(Answer::Yes);
     const MigrationResult result =
-        MigrateLegacyLayout(layout.doc(), layout.state(), layout.workFolder(), QString(), prompts, options);
+        MigrateLegacyLayout(layout.doc(), layout.state(), layout.workFolder(), CollectUsedFonts(layout), prompts, options);
     if (!result.converted)
         return Fail(err, path, QStringLiteral("not converted: %1").arg(result.error));
     for (const QString &missing : result.missingFiles)
