@@ -31,7 +31,8 @@ QJsonArray RectArray(const QRectF &r)
     return QJsonArray{r.x(), r.y(), r.width(), r.height()};
 }
 
-// The rectangles recorded by the last drawing, for every strip of the grid in use.
+// The rectangles recorded by the last drawing, for every strip of the grid
+// in use, named as "zorvan dump --rects" names them.
 QJsonArray RectsJson(const Editor &editor)
 {
     const MenuData &doc = editor.document();
@@ -45,10 +46,10 @@ QJsonArray RectsJson(const Editor &editor)
             strip[QStringLiteral("Column")] = c;
             strip[QStringLiteral("Row")] = r;
             strip[QStringLiteral("Strip")] = RectArray(render.stripScreenRects.at(c, r));
-            QJsonArray texts;
-            for (const QRectF &text : render.textScreenRects.at(c, r))
-                texts.append(RectArray(text));
-            strip[QStringLiteral("Texts")] = texts;
+            const auto &texts = render.textScreenRects.at(c, r);
+            strip[QStringLiteral("MainItem")] = RectArray(texts[MainItem]);
+            strip[QStringLiteral("SubItems")] = RectArray(texts[SubItems]);
+            strip[QStringLiteral("Prices")] = RectArray(texts[Prices]);
             strip[QStringLiteral("PriceTabSpacing")] = render.priceTabSpacing.at(c, r);
             strips.append(strip);
         }
