@@ -5,6 +5,8 @@
 #include "scriptdialogs.h"
 #include "scriptsession.h"
 
+#include "editing/startfolder.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -83,6 +85,8 @@ int RunEditor(int argc, char **argv)
 
     MainWindow window(workspace, scripted ? &scriptDialogs : nullptr);
     window.Initialise(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    window.editor().SetLastUsedFolder(InitialOpenFolder(window.editor().programFolder(),
+                                                        qEnvironmentVariable(kOpenFolderVariable)));
     if (scripted) {
         window.show();
         window.setClientSize(QSize(1600, 900));
