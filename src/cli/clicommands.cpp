@@ -1,9 +1,11 @@
 #include "clicommands.h"
 
+#include "commandhelp.h"
 #include "dumpcommand.h"
 #include "fontscommand.h"
 #include "layouttextcommand.h"
 #include "migratecommand.h"
+#include "progressbar.h"
 #include "rendercommand.h"
 #include "unpackcommand.h"
 #include "version.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <memory>
 
 namespace zorvan::cli {
@@ -52,9 +55,17 @@ const Command *FindCommand(const QString &name)
 
 QByteArray Usage()
 {
-    QByteArray text = "usage: zorvan COMMAND [ARGUMENTS]\n       zorvan --version\n\ncommands:\n";
+    QByteArray text = "usage: zorvan COMMAND [ARGUMENTS]\n"
+                      "       zorvan COMMAND --help\n"
+                      "       zorvan --version\n"
+                      "       zorvan --help\n"
+                      "\n"
+                      "Work on Zorvan menu board layouts without the editor's window.\n"
+                      "\n"
+                      "commands:\n";
     for (const Command &c : kCommands)
         text += QByteArray("  ") + c.usage + '\n';
+    text += "\nExit status: 0 on success, 2 on any error (one line on standard error).\n";
     return text;
 }
 
@@ -62,6 +73,7 @@ QByteArray Usage()
 
 int Fail(QIODevice &err, const QString &subject, const QString &reason)
 {
+    ProgressBar::FinishActive();
     const QString line = subject.isEmpty() ? QStringLiteral("zorvan: %1\n").arg(reason)
                                            : QStringLiteral("zorvan: %1: %2\n").arg(subject, reason);
     err.write(line.toUtf8());
@@ -81,8 +93,13 @@ int RunCommand(const QStringList &args, QIODevice &out, QIODevice &err)
         out.write(Usage());
         return kExitOk;
     }
-    if (const Command *c = FindCommand(name))
+    if (const Command *c = FindCommand(name)) {
+        if (AsksForHelp(args.mid(1))) {
+            out.write(CommandHelp(name));
+            return kExitOk;
+        }
         return c->run(args.mid(1), out, err);
+    }
     if (name.isEmpty())
         return Fail(err, QString(), QStringLiteral("no command given (try zorvan --help)"));
     return Fail(err, name, QStringLiteral("unknown command (try zorvan --help)"));
@@ -122,6 +139,8 @@ int Run(int argc, char **argv)
         }
     }
 
+    // Long commands show a bar on a terminal, never in pipes or files.
+    ProgressBar::SetEnabled(ProgressBar::IsTerminal(fileno(stdout)));
     QFile out;
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);

@@ -2,6 +2,7 @@
 
 #include "clicommands.h"
 #include "layoutfileload.h"
+#include "progressbar.h"
 
 #include "assets/fontcatalogue.h"
 #include "assets/workfolderfontcollector.h"
@@ -59,6 +60,8 @@ int RunMigrateCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     if (IsContainerPath(path))
         return Fail(err, path, QStringLiteral("is a layout container already, not a legacy layout"));
 
+    ProgressBar bar(out, QStringLiteral("migrate"));
+    bar.show(0, QStringLiteral("reading the layout"));
     LoadedLayout layout;
     QString error;
     if (!layout.load(path, &error))
@@ -66,8 +69,12 @@ int RunMigrateCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     // Messages the editor would show (the "_LAYOUT" note, a failure) are not
     // questions; a failure comes back in the result.
     FixedAnswerPrompts prompts(Answer::Yes);
+    bar.show(30, QStringLiteral("collecting the fonts"));
+    const QString usedFonts = CollectUsedFonts(layout);
+    bar.show(60, QStringLiteral("packing the container"));
     const MigrationResult result =
-        MigrateLegacyLayout(layout.doc(), layout.state(), layout.workFolder(), CollectUsedFonts(layout), prompts, options);
+        MigrateLegacyLayout(layout.doc(), layout.state(), layout.workFolder(), usedFonts, prompts, options);
+    bar.finish();
     if (!result.converted)
         return Fail(err, path, QStringLiteral("not converted: %1").arg(result.error));
     for (const QString &missing : result.missingFiles)

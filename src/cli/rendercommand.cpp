@@ -2,6 +2,7 @@
 
 #include "clicommands.h"
 #include "layoutfileload.h"
+#include "progressbar.h"
 
 #include "document/layoutpaths.h"
 #include "document/menudata.h"
@@ -106,8 +107,8 @@ QString NamingPath(const QString &layoutPath)
     return JoinPath(file.absolutePath(), ContainerNameForLegacy(file.fileName()));
 }
 
-int WritePreview(const RenderArguments &a, const MenuData &doc, RenderState &state, QIODevice &out,
-                 QIODevice &err)
+int WritePreview(const RenderArguments &a, const MenuData &doc, RenderState &state, ProgressBar &bar,
+                 QIODevice &out, QIODevice &err)
 {
     const BoardRect area{0, 0, a.area.width(), a.area.height()};
     const PreviewRefresh refresh = RefreshPreview(state, doc, area, false);
@@ -121,14 +122,16 @@ int WritePreview(const RenderArguments &a, const MenuData &doc, RenderState &sta
     QString error;
     if (!SaveImageFile(window, a.previewPath, "image/png", -1, &error))
         return Fail(err, a.previewPath, error);
+    bar.finish();
     out.write(a.previewPath.toUtf8() + '\n');
     return kExitOk;
 }
 
 int WriteTvImage(const RenderArguments &a, const QString &namingPath, const MenuData &doc, RenderState &state,
-                 QIODevice &out, QIODevice &err)
+                 ProgressBar &bar, QIODevice &out, QIODevice &err)
 {
     const BoardRect area{0, 0, a.area.width(), a.area.height()};
+    bar.show(35, QStringLiteral("drawing the board"));
     // As Save does: the full-size refresh first, then the export.
     const PreviewRefresh refresh = RunOutputRefresh(state, doc, area);
     if (refresh.board.isNull())
@@ -137,8 +140,10 @@ int WriteTvImage(const RenderArguments &a, const QString &namingPath, const Menu
     options.layoutPath = namingPath;
     options.outputPath = a.outPath;
     options.askRotation = [rotation = a.rotation](TvRotation) { return rotation; };
+    bar.show(70, QStringLiteral("writing the TV image"));
     QString error;
     const QString written = ExportBoardImage(doc, state, options, &error);
+    bar.finish();
     if (written.isEmpty())
         return Fail(err, a.outPath.isEmpty() ? TvImagePath(namingPath, state.whitePrint) : a.outPath, error);
     out.write(written.toUtf8() + '\n');
@@ -154,6 +159,8 @@ int RunRenderCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     if (!problem.isEmpty())
         return Fail(err, QStringLiteral("render"), problem);
 
+    ProgressBar bar(out, QStringLiteral("render"));
+    bar.show(0, QStringLiteral("reading the layout"));
     LoadedLayout layout;
     QString error;
     if (!layout.load(a.layoutPath, &error))
@@ -165,9 +172,11 @@ int RunRenderCommand(const QStringList &args, QIODevice &out, QIODevice &err)
     auto state = std::make_unique<RenderState>();
     state->workFolder = layout.workFolder();
     state->whitePrint = a.whitePrint.value_or(doc.WhitePrintBackground);
-    if (!a.previewPath.isEmpty())
-        return WritePreview(a, doc, *state, out, err);
-    return WriteTvImage(a, NamingPath(a.layoutPath), doc, *state, out, err);
+    if (!a.previewPath.isEmpty()) {
+        bar.show(35, QStringLiteral("drawing the preview"));
+        return WritePreview(a, doc, *state, bar, out, err);
+    }
+    return WriteTvImage(a, NamingPath(a.layoutPath), doc, *state, bar, out, err);
 }
 
 } // namespace zorvan::cli

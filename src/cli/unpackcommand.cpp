@@ -1,6 +1,7 @@
 #include "unpackcommand.h"
 
 #include "clicommands.h"
+#include "progressbar.h"
 
 #include "document/container.h"
 
@@ -12,7 +13,15 @@ int RunUnpackCommand(const QStringList &args, QIODevice &out, QIODevice &err)
 {
     if (args.size() != 2)
         return Fail(err, QStringLiteral("unpack"), QStringLiteral("expects a CONTAINER and a DIR"));
-    const UnpackResult result = UnpackContainer(args[0], args[1]);
+    ProgressBar bar(out, QStringLiteral("unpack"));
+    bar.show(0, QStringLiteral("reading the container"));
+    UnpackOptions options;
+    options.check = [&bar](const QString &, QString *) {
+        bar.show(80, QStringLiteral("moving the files in"));
+        return true;
+    };
+    const UnpackResult result = UnpackContainer(args[0], args[1], options);
+    bar.finish();
     if (!result.ok) {
         // The unpacker names the container or the folder itself.
         return Fail(err, QString(), result.error);
