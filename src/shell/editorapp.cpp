@@ -6,6 +6,7 @@
 #include "scriptsession.h"
 
 #include "editing/startfolder.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,13 +23,34 @@ struct Arguments {
     QString script;
     QString file; // a file named on the command line
     bool bad = false;
+    bool help = false;
+    bool version = false;
 };
+
+const char kUsage[] =
+    "usage: zorvan-editor [--script FILE]\n"
+    "\n"
+    "Start the Zorvan PRO Editor. Layouts are opened from inside the editor\n"
+    "(\"Open Zorvan Layout File\"); a file named here is refused.\n"
+    "\n"
+    "options:\n"
+    "  --script FILE  play a scripted session without a display (docs/scripting.md)\n"
+    "  --version      print the version and exit\n"
+    "  -h, --help     show this help and exit\n"
+    "\n"
+    "environment:\n"
+    "  ZORVAN_APPDATA_DIR  the folder that holds the editor's work folders (default ~/.local/share)\n"
+    "  ZORVAN_OPEN_FOLDER  the folder the Open dialog starts in (default: the editor's own folder)\n";
 
 Arguments ParseArguments(int argc, char **argv)
 {
     Arguments args;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--script") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            args.help = true;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            args.version = true;
+        } else if (std::strcmp(argv[i], "--script") == 0) {
             if (i + 1 >= argc) {
                 args.bad = true;
                 break;
@@ -46,6 +68,15 @@ Arguments ParseArguments(int argc, char **argv)
 int RunEditor(int argc, char **argv)
 {
     const Arguments args = ParseArguments(argc, argv);
+    // Answered before any window or display is needed.
+    if (args.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.version) {
+        std::printf("%s\n", kVersionString);
+        return 0;
+    }
     if (args.bad) {
         std::fprintf(stderr, "zorvan-editor: --script needs a file\n");
         return kScriptUnreadable;
