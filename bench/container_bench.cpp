@@ -1,6 +1,7 @@
 #include "benchmark.h"
 
 #include "document/container.h"
+#include "document/layouttext.h"
 #include "document/menudata.h"
 #include "document/userprompts.h"
 
@@ -15,6 +16,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+#include <algorithm>
 
 using namespace zorvan;
 
@@ -165,5 +168,54 @@ const bench::Registration unpackRegistration{"container-unpack-40-pictures", [] 
     std::printf("container-unpack-40-pictures: minizip alone %.1f ms\n", floor);
     return bench::Measurement{ms, "ms", 1.5 * floor};
 }};
+
+
+// Open and Save of the whole layout: unpacking with its checks and reading
+// the layout text, then writing the container with the layout text beside
+// its target and moving it into place; against unzipping and zipping the
+// same files with minizip alone.
+const bench::Registration openSaveRegistration{"container-open-save-40-pictures", [] {
+    Fixture &f = TheFixture();
+    ContainerSources sources;
+    sources.workFolder = f.work;
+    QueuedPrompts prompts;
+    const QString target = f.dir.filePath(QStringLiteral("OpenSave_LAYOUT.ZORVAN"));
+    const QString unpacked = f.dir.filePath(QStringLiteral("opened"));
+    const QString archive = f.dir.filePath(QStringLiteral("alone-open-save.zip"));
+    const QString aloneFolder = f.dir.filePath(QStringLiteral("alone-opened"));
+    Check(PackContainer(target, f.doc, sources, prompts).ok, "PackContainer");
+    const auto openAndSave = [&] {
+        Check(UnpackContainer(target, unpacked).ok, "UnpackContainer");
+        QString text;
+        QString error;
+        MenuData read;
+        Check(ReadLayoutTextFile(unpacked + QStringLiteral("/Layout.XZORVAN"), &text, &error), "ReadLayoutTextFile");
+        Check(ReadLayoutText(text, read).ok, "ReadLayoutText");
+        PreparedContainer prepared = PrepareContainer(target, f.doc, sources);
+        Check(prepared.ok(), "PrepareContainer");
+        Check(CommitContainer(prepared, prompts).ok, "CommitContainer");
+    };
+    const auto alone = [&] {
+        UnzipAlone(target, aloneFolder);
+        ZipAlone(archive, f.files);
+    };
+    std::vector<double> ms, floor, cpu, floorCpu;
+    for (int round = 0; round < 3; ++round) {
+        const bench::Timing a = bench::MedianTiming(3, alone);
+        const bench::Timing o = bench::MedianTiming(3, openAndSave);
+        floor.push_back(a.wallMs);
+        floorCpu.push_back(a.cpuMs);
+        ms.push_back(o.wallMs);
+        cpu.push_back(o.cpuMs);
+    }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    return bench::Measurement{median(ms), "ms", 0.0, median(floor), 1.5,
+                              bench::Format("cpu %.1f ms, %.2f x floor cpu %.1f ms; floor: unzipping and zipping the "
+                                            "same files with minizip alone",
+                                            median(cpu), median(cpu) / median(floorCpu), median(floorCpu))};
+}, "preview", 5};
 
 } // namespace
