@@ -6,10 +6,14 @@
 #include <QHash>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QThread>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace zorvan {
 
@@ -40,6 +44,16 @@ void ForEachLine(QStringView text, Fn &&fn)
 
 } // namespace
 
+// Lookups by the view the painters hold, without making a string of it.
+struct StringHash {
+    using is_transparent = void;
+    std::size_t operator()(QStringView s) const noexcept { return qHash(s); }
+};
+struct StringEqual {
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
+};
+
 // The board draws the same strings on every refresh: their shaping is kept
 // with the font, at the reference size, so results are exactly the same.
 struct TextFont::Shared {
@@ -48,33 +62,38 @@ struct TextFont::Shared {
     struct Shaped {
         QList<QGlyphRun> runs;
         double ascent = 0.0; // the runs' baseline below the line's top
+        // Where the glyphs can leave ink, from the drawing origin of the
+        // runs; null for a line without glyphs.
+        QRectF ink;
     };
-    mutable QHash<QString, double> advances;
-    mutable QHash<QString, Shaped> shaped;
+    mutable std::unordered_map<QString, double, StringHash, StringEqual> advances;
+    mutable std::unordered_map<QString, Shaped, StringHash, StringEqual> shaped;
 
     double lineSpacing;
     double ascent;
 
     explicit Shared(const QFont &f) : font(f), metrics(f), lineSpacing(metrics.lineSpacing()), ascent(metrics.ascent()) {}
 
-    double advance(const QString &line) const
+    double advance(QStringView line) const
     {
-        auto it = advances.constFind(line);
-        if (it != advances.constEnd())
-            return *it;
+        auto it = advances.find(line);
+        if (it != advances.end())
+            return it->second;
         if (advances.size() >= kMaxCachedStrings)
             advances.clear();
-        return *advances.insert(line, metrics.horizontalAdvance(line));
+        const QString key = line.toString();
+        return advances.emplace(key, metrics.horizontalAdvance(key)).first->second;
     }
 
-    const Shaped &shape(const QString &line) const
+    const Shaped &shape(QStringView line) const
     {
-        auto it = shaped.constFind(line);
-        if (it != shaped.constEnd())
-            return *it;
+        auto it = shaped.find(line);
+        if (it != shaped.end())
+            return it->second;
         if (shaped.size() >= kMaxCachedStrings)
             shaped.clear();
-        QTextLayout layout(line, font);
+        const QString key = line.toString();
+        QTextLayout layout(key, font);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         layout.setTextOption(option);
@@ -85,16 +104,28 @@ struct TextFont::Shared {
         if (textLine.isValid()) {
             s.runs = textLine.glyphRuns();
             s.ascent = textLine.ascent();
+            // The runs' own bounding rectangles are the line's logical box;
+            // slanted and accented glyphs reach beyond it.
+            for (const QGlyphRun &run : s.runs) {
+                const QRawFont raw = run.rawFont();
+                const QList<quint32> glyphs = run.glyphIndexes();
+                const QList<QPointF> positions = run.positions();
+                for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+                    const QRectF box = raw.boundingRect(glyphs[i]).translated(positions[i]).translated(0.0, -s.ascent);
+                    if (!box.isEmpty())
+                        s.ink = s.ink.isNull() ? box : s.ink.united(box);
+                }
+            }
         }
-        return *shaped.insert(line, std::move(s));
+        return shaped.emplace(key, std::move(s)).first->second;
     }
 
-    static constexpr qsizetype kMaxCachedStrings = 8192;
+    static constexpr std::size_t kMaxCachedStrings = 8192;
 };
 
 namespace {
 
-using FontCache = QHash<QString, std::shared_ptr<const TextFont::Shared>>;
+using FontCache = QHash<std::pair<int, QString>, std::shared_ptr<const TextFont::Shared>>;
 
 // Fonts must not outlive the application object: the cache of the thread
 // that owns it is emptied when the application goes away.
@@ -128,7 +159,7 @@ TextFont::TextFont(const QString &face, double emPixels, bool bold, bool italic)
     // Every block of every strip asks for a font on every refresh; the faces of
     // one board are few, so they are kept for the life of the thread.
     FontCache &cache = Fonts();
-    const QString key = QString::number(int(bold) | int(italic) << 1) + face;
+    const std::pair<int, QString> key(int(bold) | int(italic) << 1, face);
     auto it = cache.constFind(key);
     if (it == cache.constEnd()) {
         QFont font(face);
@@ -181,7 +212,7 @@ double TextFont::advance(QStringView line) const
 {
     if (!m_shared || line.isEmpty())
         return 0.0;
-    return m_shared->advance(line.toString()) * m_scale;
+    return m_shared->advance(line) * m_scale;
 }
 
 QRectF TextFont::measure(QStringView text, const QRectF &layout, TextAlign align) const
@@ -209,20 +240,49 @@ QRectF TextFont::measure(QStringView text) const
     return measure(text, QRectF(0.0, 0.0, 0.0, 0.0), TextAlign::Near);
 }
 
+namespace {
+
+// The device pixels a clip to rect keeps, rounded the way the raster engine
+// rounds a clip rectangle under a transform that only moves and scales.
+QRect DeviceClipRect(const QRectF &rect, const QTransform &transform)
+{
+    const QRectF r = transform.mapRect(rect);
+    const int x1 = qRound(r.left());
+    const int y1 = qRound(r.top());
+    return QRect(x1, y1, qRound(r.right()) - x1, qRound(r.bottom()) - y1);
+}
+
+// True when the ink of glyphs drawn under transform lies inside the device
+// clip with room to spare: antialiasing and glyph bitmaps reach at most a
+// pixel beyond the outlines, so the clip would cut nothing.
+bool InkInside(const QRectF &ink, const QTransform &transform, const QRect &clip)
+{
+    if (ink.isNull())
+        return true;
+    constexpr double kMargin = 2.0;
+    const QRectF device = transform.mapRect(ink);
+    return device.left() - kMargin >= clip.left() && device.right() + kMargin <= clip.left() + clip.width()
+           && device.top() - kMargin >= clip.top() && device.bottom() + kMargin <= clip.top() + clip.height();
+}
+
+} // namespace
+
 void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, TextAlign align,
                     const QColor &colour) const
 {
     if (!m_shared || text.isEmpty())
         return;
     const QRectF box = measure(text, layout, align);
-    const bool clip = box.left() < layout.left() || box.right() > layout.right()
-                      || box.bottom() > layout.bottom();
-    painter.save();
-    if (clip)
-        painter.setClipRect(layout, Qt::IntersectClip);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setPen(colour);
+    bool clip = box.left() < layout.left() || box.right() > layout.right() || box.bottom() > layout.bottom();
     const QTransform base = painter.transform();
+
+    // Where each line goes, so that a clip the glyphs stay well inside of
+    // can be left out: setting up a clip costs more than drawing the text.
+    struct Placed {
+        const Shared::Shaped *shaped;
+        QTransform transform;
+    };
+    QVarLengthArray<Placed, 4> placed;
     double baseline = layout.y() + ascent();
     ForEachLine(text, [&](QStringView line) {
         if (!line.isEmpty()) {
@@ -232,17 +292,40 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
                 x += (layout.width() - w) / 2.0;
             else if (align == TextAlign::Far)
                 x += layout.width() - w;
-            const Shared::Shaped &shaped = m_shared->shape(line.toString());
             QTransform t = base;
             t.translate(x + padding(), baseline);
             t.scale(m_scale, m_scale);
-            painter.setTransform(t);
-            for (const QGlyphRun &run : shaped.runs)
-                painter.drawGlyphRun(QPointF(0.0, -shaped.ascent), run);
+            placed.append({&m_shared->shape(line), t});
         }
         baseline += lineSpacing();
     });
-    painter.restore();
+    if (clip && base.type() <= QTransform::TxScale) {
+        const QRect device = DeviceClipRect(layout, base);
+        clip = !std::all_of(placed.begin(), placed.end(), [&](const Placed &p) {
+            return p.transform.type() <= QTransform::TxScale && InkInside(p.shaped->ink, p.transform, device);
+        });
+    }
+
+    if (clip) {
+        painter.save();
+        painter.setClipRect(layout, Qt::IntersectClip);
+    }
+    const QPen pen = painter.pen();
+    const bool antialiased = painter.testRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(colour);
+    for (const Placed &p : placed) {
+        painter.setTransform(p.transform);
+        for (const QGlyphRun &run : p.shaped->runs)
+            painter.drawGlyphRun(QPointF(0.0, -p.shaped->ascent), run);
+    }
+    if (clip) {
+        painter.restore();
+        return;
+    }
+    painter.setTransform(base);
+    painter.setPen(pen);
+    painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
 }
 
 } // namespace zorvan
