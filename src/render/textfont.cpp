@@ -177,6 +177,11 @@ TextFont::TextFont(const QString &face, double emPixels, bool bold, bool italic)
     m_scale = emPixels / kReferencePixels;
 }
 
+void TextFont::ClearCaches()
+{
+    Fonts().clear();
+}
+
 double TextFont::EmPixelsFromPoints(double points, int dotsPerInch)
 {
     const int dpi = dotsPerInch > 0 ? dotsPerInch : 96;

@@ -44,6 +44,10 @@ public:
     // positive counts as 96 dpi.
     static double EmPixelsFromPoints(double points, int dotsPerInch);
 
+    // Forgets the faces, measurements and shaping this thread keeps, so the
+    // next text is drawn as on a first refresh.
+    static void ClearCaches();
+
     bool isValid() const { return m_shared != nullptr; }
     double emPixels() const { return m_em; }
     bool bold() const;
