@@ -45,9 +45,11 @@ void ForEachLine(QStringView text, Fn &&fn)
 } // namespace
 
 // Lookups by the view the painters hold, without making a string of it.
+// Deliberately not noexcept: the standard library then keeps each key's hash
+// in its node instead of hashing the strings again while it walks a bucket.
 struct StringHash {
     using is_transparent = void;
-    std::size_t operator()(QStringView s) const noexcept { return qHash(s); }
+    std::size_t operator()(QStringView s) const { return qHash(s); }
 };
 struct StringEqual {
     using is_transparent = void;
