@@ -47,8 +47,8 @@ struct StagedLayout {
 enum class StageOutcome { Ready, Unreadable, Abandoned };
 
 // Reads the layout text and checks its fonts. fontFolder holds the font
-// files the layout carries; carried copies of fonts this machine has are
-// deleted from there, since saving collects the installed files again.
+// files the layout carries, which the installation dialog offers; nothing is
+// deleted there, the staged files must all move in.
 StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString &fontFolder, StagedLayout &staged,
                           UserPrompts &prompts)
 {
@@ -59,7 +59,7 @@ StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString
     staged.whitePrint = read.whitePrintBackground;
 
     FontCatalogue &catalogue = editor.fontCatalogue();
-    LayoutFontCheck check(catalogue, fontFolder);
+    LayoutFontCheck check(catalogue, QString());
     check.CheckDocument(*staged.doc);
     QString missing = check.missingFontList();
     if (missing.isEmpty())
@@ -67,7 +67,7 @@ StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString
     // The font questions and dialog are the user's turn, not a wait.
     editor.services().cursor.endWait();
     const bool installed =
-        MissingFontInstaller(catalogue, prompts, editor.fontInstallView()).Run(missing, fontFolder, fontFolder);
+        MissingFontInstaller(catalogue, prompts, editor.fontInstallView()).Run(missing, fontFolder, QString());
     editor.services().cursor.beginWait();
     return installed ? StageOutcome::Ready : StageOutcome::Abandoned;
 }
@@ -189,6 +189,11 @@ void OpenLayout(Editor &editor)
     editor.undo().clear();
     editor.panel().SetPanelAfterLoading();
     TakeStagedLayout(editor, staged);
+    if (files.fromContainer) {
+        // Every font is installed now: the copies the container carried go,
+        // since saving collects the installed files again.
+        LayoutFontCheck(editor.fontCatalogue(), editor.workFolder()).CheckDocument(doc);
+    }
 
     if (!files.fromContainer) {
         // The first drawing collects the fonts the conversion will pack.
