@@ -213,12 +213,16 @@ void OpenLayout(Editor &editor)
     files.migrationPending = !files.fromContainer;
 
     ResetPanelForNewLayout(editor);
-    doc.RemoveEmptyStrips(render);
+    const bool stripsRemoved = doc.RemoveEmptyStrips(render) > 0;
     editor.group() = StripGroup{};
-    editor.RefreshPreview();
+    // A large board takes a while to draw; it is drawn again only when it changed.
+    if (stripsRemoved)
+        editor.RefreshPreview();
 
+    const auto beforeNormalising = std::make_unique<MenuData>(doc);
     NormaliseOpenedStrips(doc, render);
-    editor.RefreshPreview();
+    if (!(doc == *beforeNormalising))
+        editor.RefreshPreview();
     editor.group() = StripGroup{};
     editor.modes() = EditModes{};
     editor.panel().SetLineSpacingControls(false);
