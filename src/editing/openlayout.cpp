@@ -18,7 +18,6 @@
 #include "editing/striprelocation.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -47,8 +46,9 @@ struct StagedLayout {
 enum class StageOutcome { Ready, Unreadable, Abandoned };
 
 // Reads the layout text and checks its fonts. fontFolder holds the font
-// files the layout carries, which the installation dialog offers; nothing is
-// deleted there, the staged files must all move in.
+// files the layout carries, which the installation dialog offers (empty: the
+// folder of its background); nothing is deleted there, staged files must all
+// move in.
 StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString &fontFolder, StagedLayout &staged,
                           UserPrompts &prompts)
 {
@@ -58,6 +58,7 @@ StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString
         return StageOutcome::Unreadable;
     staged.whitePrint = read.whitePrintBackground;
 
+    const QString carriedFonts = fontFolder.isEmpty() ? FolderOf(staged.doc->BackgroundPath) : fontFolder;
     FontCatalogue &catalogue = editor.fontCatalogue();
     LayoutFontCheck check(catalogue, QString());
     check.CheckDocument(*staged.doc);
@@ -67,7 +68,7 @@ StageOutcome ReadAndCheck(Editor &editor, const QString &textPath, const QString
     // The font questions and dialog are the user's turn, not a wait.
     editor.services().cursor.endWait();
     const bool installed =
-        MissingFontInstaller(catalogue, prompts, editor.fontInstallView()).Run(missing, fontFolder, QString());
+        MissingFontInstaller(catalogue, prompts, editor.fontInstallView()).Run(missing, carriedFonts, QString());
     editor.services().cursor.beginWait();
     return installed ? StageOutcome::Ready : StageOutcome::Abandoned;
 }
@@ -172,10 +173,8 @@ void OpenLayout(Editor &editor)
             if (!unpacked.ok && outcome == StageOutcome::Ready)
                 outcome = StageOutcome::Unreadable;
         } else {
-            // A legacy layout draws from its support folder; the copies of
-            // installed fonts it carries are left alone there.
-            QTemporaryDir scratch;
-            outcome = ReadAndCheck(editor, path, scratch.path(), staged, prompts);
+            // A legacy layout carries its fonts in its support folder, beside its background.
+            outcome = ReadAndCheck(editor, path, QString(), staged, prompts);
         }
     }
     if (outcome == StageOutcome::Unreadable)

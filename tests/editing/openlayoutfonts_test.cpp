@@ -103,6 +103,38 @@ TEST_F(OpenLayoutFontsTest, AnInstalledFontsCarriedCopyGoesAndAMissingOneIsInsta
     EXPECT_EQ(f.window.waits, 0);
 }
 
+TEST_F(OpenLayoutFontsTest, ALegacyLayoutOffersTheFontsOfItsSupportFolder)
+{
+    MenuData doc;
+    doc.NumberOfColumns = 1;
+    doc.NumberOfRows = 1;
+    doc.strip(0, 0).MainItemTextParams.Text = QStringLiteral("Serif");
+    doc.strip(0, 0).MainItemTextParams.Font = QStringLiteral("DejaVu Serif");
+    const QString legacy = temp.file(QStringLiteral("ZorvanLayout_Lunch.XZORVAN"));
+    QFile text(legacy);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(EncodeLayoutBytes(ScrambleLayoutText(WriteLayoutText(doc, QStringLiteral("Lunch-ZORVANBGD.jpg")))));
+    text.close();
+    const QString support = temp.file(QStringLiteral("Lunch_SupportFiles"));
+    QDir().mkpath(support);
+    QFile background(support + QStringLiteral("/Lunch-ZORVANBGD.jpg"));
+    ASSERT_TRUE(background.open(QIODevice::WriteOnly));
+    background.write(SmallJpeg(Qt::gray));
+    background.close();
+    ASSERT_TRUE(QFile::copy(QString::fromLatin1(test::kDejaVuSerif), support + QStringLiteral("/DejaVuSerif.ttf")));
+
+    f.dialogs.answers.push_back(MessageAnswer::Ok);
+    view.queue(Visit{{QStringLiteral("DejaVuSerif.ttf")}, true});
+    open(legacy);
+    EXPECT_TRUE(view.errors().isEmpty()) << qPrintable(view.errors().join(QLatin1Char(';')));
+    ASSERT_EQ(view.shownFiles().size(), 1);
+    EXPECT_TRUE(view.shownFiles()[0].contains(QStringLiteral("DejaVuSerif.ttf")));
+    EXPECT_EQ(f.editor.files().legacyFileName, QStringLiteral("ZorvanLayout_Lunch.XZORVAN"));
+    EXPECT_EQ(f.editor.document().strip(0, 0).MainItemTextParams.Text, QStringLiteral("Serif"));
+    // The support folder keeps its files until the layout is converted.
+    EXPECT_TRUE(QFileInfo::exists(support + QStringLiteral("/DejaVuSerif.ttf")));
+}
+
 TEST_F(OpenLayoutFontsTest, CancellingTheFontsAbandonsTheOpeningAndKeepsTheOpenLayout)
 {
     const QString first = WriteContainer(temp.file(QStringLiteral("First_LAYOUT.ZORVAN")),
