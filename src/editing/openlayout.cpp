@@ -137,7 +137,9 @@ void OpenLayout(Editor &editor)
 
     const EditorServices &services = editor.services();
     LayoutFileState &files = editor.files();
-    const QString folder = files.lastLayoutFolder.isEmpty() ? editor.programFolder() : files.lastLayoutFolder;
+    // Until a layout was opened, the folder the editor was started with (its
+    // own, or the one the start-up was told to show).
+    const QString folder = files.lastLayoutFolder.isEmpty() ? editor.lastUsedFolder() : files.lastLayoutFolder;
     const QString chosen = services.dialogs.openFile(kOpenLayoutTitle, kOpenLayoutFilter, folder);
     if (chosen.isEmpty())
         return KeepCurrentLayout(editor);
