@@ -1,6 +1,7 @@
 #include "layoutfileload.h"
 
 #include "document/container.h"
+#include "document/layoutfileread.h"
 #include "document/layoutpaths.h"
 #include "document/layouttext.h"
 #include "document/menudata.h"
@@ -31,11 +32,7 @@ bool LoadedLayout::load(const QString &path, QString *error)
         *error = QStringLiteral("cannot make a temporary work folder: %1").arg(m_workFolder->errorString());
         return false;
     }
-    LayoutFileState state;
-    state.fileFolder = file.absolutePath();
-    state.lastLayoutFolder = state.fileFolder + QLatin1Char('/');
-    state.fromContainer = IsContainerPath(path);
-    state.layoutFileName = file.fileName();
+    LayoutFileState state = FileStateForChosenLayout(file.absoluteFilePath());
     QString textPath = path;
     if (state.fromContainer) {
         const UnpackResult unpacked = UnpackContainer(path, workFolder());
@@ -51,26 +48,14 @@ bool LoadedLayout::load(const QString &path, QString *error)
             *error = QStringLiteral("not a layout container (it holds no %1)").arg(QLatin1String(kLayoutMember));
             return false;
         }
-    } else {
-        state.legacyFileName = file.fileName();
-        state.layoutFileName.replace(QLatin1String("XZORVAN"), QLatin1String("jpg"));
-        state.layoutFileName.remove(QLatin1String(kLegacyPrefix));
     }
 
-    QString text;
-    if (!ReadLayoutTextFile(textPath, &text, error))
-        return false;
-    const LayoutPathRules rules = PathRulesFor(state, workFolder());
-    LayoutReadOptions options;
-    options.resolvePicturePath = [&rules](const QString &stored) { return ResolvePicturePath(stored, rules); };
-    const LayoutReadResult result = ReadLayoutText(text, *m_doc, options);
-    if (!result.ok) {
-        *error = result.error;
+    const LayoutFileRead read = ReadLayoutFile(textPath, state, workFolder(), *m_doc);
+    if (!read.ok) {
+        *error = read.error;
         return false;
     }
-    m_backgroundFileName = result.backgroundFileName;
-    state.resolvedBackgroundPath = ResolveBackgroundPath(result.backgroundFileName, rules);
-    m_doc->BackgroundPath = state.resolvedBackgroundPath;
+    m_backgroundFileName = read.backgroundFileName;
     state.currentFilePath = state.fromContainer ? QString::fromLatin1(kBackgroundMember) : state.resolvedBackgroundPath;
     state.collectFonts = !state.fromContainer;
     state.migrationPending = !state.fromContainer;

@@ -1,6 +1,17 @@
 #include "editing/editor.h"
 
+#include "assets/fontcatalogue.h"
+#include "assets/fontinstallview.h"
+#include "assets/pictureproxy.h"
+#include "assets/backgroundproxy.h"
+#include "assets/imageassets.h"
+#include "assets/workfolderfontcollector.h"
+#include "document/legacymigration.h"
+#include "document/layoutpaths.h"
 #include "editing/controlids.h"
+#include "editing/cursorcontrol.h"
+#include "editing/dialogprompts.h"
+#include "editing/openlayout.h"
 #include "editing/editorwindow.h"
 #include "editing/helpcommands.h"
 #include "editing/panelcommands.h"
@@ -29,9 +40,12 @@ Editor::Editor(const EditorServices &services) : m_services(services), m_panel(s
     RegisterCommands();
 }
 
+Editor::~Editor() = default;
+
 void Editor::RegisterCommands()
 {
     RegisterSessionCommands(*this);
+    RegisterOpenLayoutCommand(*this);
     RegisterHelpCommands(*this);
     RegisterPanelCommands(*this);
     RegisterPictureCommands(*this);
@@ -153,6 +167,54 @@ bool Editor::PromptSaveChanges()
     }
     m_doc.Modified = false;
     return true;
+}
+
+namespace {
+
+// Stands for a font dialog the user closed: an editor without a window of
+// its own never installs fonts behind anyone's back.
+class ClosedFontInstallView : public FontInstallView {
+public:
+    bool ShowMissingFonts(FontInstallModel &) override { return false; }
+};
+
+} // namespace
+
+FontCatalogue &Editor::fontCatalogue()
+{
+    if (!m_fontCatalogue) {
+        m_fontCatalogue = std::make_unique<FontCatalogue>();
+        m_fontCollector = std::make_unique<WorkFolderFontCollector>(*m_fontCatalogue);
+        m_render.fontCollector = m_fontCollector.get();
+    }
+    return *m_fontCatalogue;
+}
+
+FontInstallView &Editor::fontInstallView()
+{
+    static ClosedFontInstallView closed;
+    return m_fontInstallView ? *m_fontInstallView : closed;
+}
+
+void Editor::OfferPendingMigration()
+{
+    if (!m_files.migrationPending)
+        return;
+    DialogPrompts prompts(m_services.dialogs, m_services.cursor);
+    const MigrationResult result =
+        MigrateLegacyLayout(m_doc, m_files, workFolder(), m_render.usedFontList, prompts);
+    m_render.fontCollection = false;
+    if (!result.converted)
+        return;
+    UpdateTitle(FileNameOf(result.containerPath));
+    {
+        // The layout now draws from the container's copies in the work folder.
+        WaitCursor wait(m_services.cursor);
+        const ImageAssets assets{workFolder(), prompts};
+        m_render.backgroundProxyInUse = MakeBackgroundProxy(assets, m_files.fromContainer);
+        m_render.pictureProxiesInUse = MakeProxiesForAllStrips(m_doc, m_files.fromContainer, prompts);
+    }
+    RefreshPreview();
 }
 
 bool Editor::QueryClose()

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -20,6 +21,9 @@ namespace zorvan {
 
 class CursorControl;
 class EditorWindow;
+class FontCatalogue;
+class FontInstallView;
+class WorkFolderFontCollector;
 class PanelView;
 class Workspace;
 
@@ -39,6 +43,7 @@ struct EditorServices {
 class Editor {
 public:
     explicit Editor(const EditorServices &services);
+    ~Editor();
     Editor(const Editor &) = delete;
     Editor &operator=(const Editor &) = delete;
 
@@ -110,6 +115,17 @@ public:
     void SetLastPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
     QString workFolder() const;
 
+    // The machine's fonts, loaded at first use and kept for the run; the
+    // text drawing collects installed font files through it.
+    FontCatalogue &fontCatalogue();
+    // The guided installation of missing fonts: the window shows its dialog,
+    // scripted sessions play a script. Without one, the dialog counts as closed.
+    void SetFontInstallView(FontInstallView *view) { m_fontInstallView = view; }
+    FontInstallView &fontInstallView();
+    // Offers the conversion of an opened legacy layout into a container,
+    // once, after the board was shown; does nothing when none is pending.
+    void OfferPendingMigration();
+
     // Set by the save command once it exists; PromptSaveChanges runs it on Yes.
     std::function<void()> saveLayout;
 
@@ -134,6 +150,10 @@ private:
     LayoutFileState m_files;
     QString m_lastPictureFolder;
     QString m_title;
+
+    std::unique_ptr<FontCatalogue> m_fontCatalogue;
+    std::unique_ptr<WorkFolderFontCollector> m_fontCollector;
+    FontInstallView *m_fontInstallView = nullptr;
 };
 
 // "Zorvan PRO Editor 3.0 Ver 3.0.30.21", then the file part when a file is open.

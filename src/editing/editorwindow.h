@@ -21,6 +21,9 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
     // Ends the editor at once with this exit status, with no further questions.
     virtual void endProcess(int exitCode) = 0;
+    // Drops the left-button clicks that arrived while a long command ran, so
+    // that clicks made during the wait do not act on what it left behind.
+    virtual void discardQueuedClicks() {}
 };
 
 } // namespace zorvan

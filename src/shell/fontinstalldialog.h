@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/fontinstallview.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -37,5 +39,15 @@ private:
 
 // Shows the dialog modally; true when the user left with "Done".
 bool ShowFontInstallDialog(FontInstallModel &model, QWidget *parent);
+
+// The window's font installation: the real dialog over it.
+class DialogFontInstallView : public FontInstallView {
+public:
+    explicit DialogFontInstallView(QWidget *parent) : m_parent(parent) {}
+    bool ShowMissingFonts(FontInstallModel &model) override { return ShowFontInstallDialog(model, m_parent); }
+
+private:
+    QWidget *m_parent;
+};
 
 } // namespace zorvan

@@ -2,6 +2,9 @@
 
 #include "boardview.h"
 #include "buttonicons.h"
+#include "fontinstalldialog.h"
+
+#include "assets/fontstandinsubstitution.h"
 
 #include "editing/controlids.h"
 #include "editing/sessioncommands.h"
@@ -15,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zorvan {
@@ -47,6 +51,10 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     m_panel = std::make_unique<WidgetPanel>(m_view, DialogBaseUnits(m_view->font()), [this](int id) { pressControl(id); });
     const EditorServices services{*m_panel, dialogs ? *dialogs : m_qtDialogs, *this, *this, workspace};
     m_editor = std::make_unique<Editor>(services);
+    if (!dialogs) {
+        m_fontView = std::make_unique<DialogFontInstallView>(this);
+        m_editor->SetFontInstallView(m_fontView.get());
+    }
     buildMenu();
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
     m_view->resized = [this] { m_editor->WindowResized(); };
@@ -84,6 +92,8 @@ QAction *MainWindow::menuAction(int id) const
 void MainWindow::Initialise(const QString &programFolder)
 {
     m_editor->Initialise(programFolder);
+    // Layouts from the other platform name faces this machine may lack; their stand-ins keep the metrics.
+    ApplyFontStandIns(m_editor->fontCatalogue());
     setGeometry(0, 0, 1280, 760);
 }
 
@@ -126,6 +136,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_discardingClicks) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+            || type == QEvent::MouseButtonDblClick) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (mouse->button() == Qt::LeftButton && widget && widget->window() == this)
+                return true;
+        }
+    }
     // Escape never closes or changes anything in the window; dialogs over it keep their own Escape.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -177,6 +197,14 @@ void MainWindow::endProcess(int exitCode)
         QCoreApplication::exit(exitCode);
 }
 
+void MainWindow::discardQueuedClicks()
+{
+    // The clicks still waiting are delivered now and dropped on their way in.
+    m_discardingClicks = true;
+    QCoreApplication::processEvents();
+    m_discardingClicks = false;
+}
+
 void MainWindow::beginWait()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -195,6 +223,14 @@ void MainWindow::setPosition(const QPoint &clientPoint)
 void MainWindow::paintPreview(QPainter &painter)
 {
     m_editor->PaintPreview(painter);
+    // An opened legacy layout is offered its conversion once the user has seen it.
+    if (m_editor->files().migrationPending && !m_migrationQueued) {
+        m_migrationQueued = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_migrationQueued = false;
+            m_editor->OfferPendingMigration();
+        }, Qt::QueuedConnection);
+    }
 }
 
 } // namespace zorvan

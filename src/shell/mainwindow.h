@@ -15,6 +15,7 @@
 namespace zorvan {
 
 class BoardView;
+class FontInstallView;
 class Workspace;
 
 // The editor's one window: the panel, the menu bar and the preview around
@@ -69,6 +70,7 @@ private:
     QRect availableArea() const override;
     bool openUrl(const QUrl &url) override;
     void endProcess(int exitCode) override;
+    void discardQueuedClicks() override;
     // CursorControl
     void beginWait() override;
     void endWait() override;
@@ -86,6 +88,9 @@ private:
     bool m_lastPressHandled = false;
     bool m_ended = false;
     bool m_closed = false;
+    std::unique_ptr<FontInstallView> m_fontView;
+    bool m_discardingClicks = false;
+    bool m_migrationQueued = false;
 };
 
 // Base units of the dialog font ("Microsoft Sans Serif", 10 points, or its stand-in).

@@ -19,6 +19,8 @@ const std::map<QString, QString> &Signatures()
         {QStringLiteral("answer"), QStringLiteral("w:ok|cancel|yes|no")},
         {QStringLiteral("answer-file"), QStringLiteral("P")},
         {QStringLiteral("answer-rotation"), QStringLiteral("w:none|cw|ccw")},
+        {QStringLiteral("answer-fonts"), QStringLiteral("w:done|close T")},
+        {QStringLiteral("open"), QStringLiteral("P")},
         {QStringLiteral("button"), QStringLiteral("i m")},
         {QStringLiteral("check"), QStringLiteral("i")},
         {QStringLiteral("select"), QStringLiteral("i i")},

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 
@@ -96,6 +97,21 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
                                 : word == QLatin1String("ccw") ? RotationAnswer::CounterClockwise
                                                                : RotationAnswer::None);
         return true;
+    });
+    m_window.editor().SetFontInstallView(&m_fontView);
+    add(QStringLiteral("answer-fonts"), [this](const ScriptLine &line) {
+        ScriptedFontInstallView::Visit visit;
+        visit.done = line.args[0] == QLatin1String("done");
+        visit.install = line.args[1].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        m_fontView.queue(visit);
+        ++m_fontVisitsQueued;
+        return true;
+    });
+    add(QStringLiteral("open"), [this](const ScriptLine &line) {
+        m_dialogs.queueFile(line.args[0]);
+        ScriptLine press = line;
+        press.args = QStringList{QString::number(ctl::OpenLayout)};
+        return pressButton(press);
     });
     add(QStringLiteral("button"), [this](const ScriptLine &line) { return pressButton(line); });
     add(QStringLiteral("check"), [this](const ScriptLine &line) {
@@ -333,6 +349,15 @@ int ScriptSession::run(const QList<ScriptLine> &lines)
     for (const ScriptLine &line : lines) {
         const bool ok = m_handlers.at(line.command)(line);
         Settle();
+        if (m_fontView.shownFaces().size() > m_fontVisitsQueued) {
+            std::fprintf(stderr, "line %d: no answer for the font installation dialog\n", line.number);
+            return kScriptUnanswered;
+        }
+        if (!m_fontView.errors().isEmpty()) {
+            std::fprintf(stderr, "line %d: font installation: %s\n", line.number,
+                         qPrintable(m_fontView.errors().join(QStringLiteral("; "))));
+            return kScriptFailed;
+        }
         if (!m_dialogs.unanswered().isEmpty()) {
             std::fprintf(stderr, "line %d: no answer for the dialog \"%s\"\n", line.number,
                          qPrintable(m_dialogs.unanswered()));

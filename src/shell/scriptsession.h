@@ -2,6 +2,8 @@
 
 #include "scriptparser.h"
 
+#include "assets/fontinstallview.h"
+
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -51,6 +53,8 @@ private:
     MainWindow &m_window;
     ScriptDialogs &m_dialogs;
     std::map<QString, Handler> m_handlers;
+    ScriptedFontInstallView m_fontView;
+    int m_fontVisitsQueued = 0;
     QStringList m_openedUrls;
     QString m_error;
     int m_failStatus = kScriptFailed;

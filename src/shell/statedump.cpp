@@ -132,6 +132,17 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
                                       : QDir(editor.workFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
     json[QStringLiteral("BackgroundProxyInUse")] = editor.render().backgroundProxyInUse;
     json[QStringLiteral("PictureProxiesInUse")] = editor.render().pictureProxiesInUse;
+    const LayoutFileState &files = editor.files();
+    json[QStringLiteral("Files")] = QJsonObject{
+        {QStringLiteral("FromContainer"), files.fromContainer},
+        {QStringLiteral("LayoutFileName"), files.layoutFileName},
+        {QStringLiteral("LegacyFileName"), files.legacyFileName},
+        {QStringLiteral("FileFolder"), files.fileFolder},
+        {QStringLiteral("LastLayoutFolder"), files.lastLayoutFolder},
+        {QStringLiteral("ResolvedBackgroundPath"), files.resolvedBackgroundPath},
+        {QStringLiteral("MigrationPending"), files.migrationPending},
+        {QStringLiteral("CollectFonts"), files.collectFonts},
+    };
     json[QStringLiteral("Controls")] = ControlsJson(window.panel());
     return json;
 }

@@ -70,6 +70,8 @@ public:
         return true;
     }
     void endProcess(int exitCode) override { endedWith = exitCode; }
+    int clickDiscards = 0;
+    void discardQueuedClicks() override { ++clickDiscards; }
     void beginWait() override { ++waits; }
     void endWait() override { --waits; }
     void setPosition(const QPoint &) override {}

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
@@ -253,6 +254,54 @@ TEST_F(PreviewTest, TitleCarriesTheFileNameAndTheResolutionWhenAsked)
     EXPECT_TRUE(window->windowTitle().startsWith(
         QStringLiteral("Zorvan PRO Editor 3.0 Ver 3.0.30.21      ZorvanFile : menu.jpg      Resolution: 64 x 48 at ")))
         << qPrintable(window->windowTitle());
+}
+
+} // namespace
+} // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+// Counts the mouse events that reach a widget.
+class MouseCounter : public QObject {
+public:
+    int presses = 0;
+    int rightPresses = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                ++presses;
+            else
+                ++rightPresses;
+        }
+        return false;
+    }
+};
+
+TEST_F(MainWindowTest, ClicksQueuedDuringALongCommandAreDiscarded)
+{
+    BoardView &view = window->boardView();
+    MouseCounter counter;
+    view.installEventFilter(&counter);
+    const auto queueClick = [&view](Qt::MouseButton button) {
+        const QPointF at(5, 5);
+        QCoreApplication::postEvent(&view, new QMouseEvent(QEvent::MouseButtonPress, at, view.mapToGlobal(at), button,
+                                                           button, Qt::NoModifier));
+        QCoreApplication::postEvent(&view, new QMouseEvent(QEvent::MouseButtonRelease, at, view.mapToGlobal(at),
+                                                           button, Qt::NoButton, Qt::NoModifier));
+    };
+    queueClick(Qt::LeftButton);
+    queueClick(Qt::RightButton);
+    window->editor().services().window.discardQueuedClicks();
+    EXPECT_EQ(counter.presses, 0);
+    EXPECT_EQ(counter.rightPresses, 1);
+
+    // Clicks made afterwards arrive as usual.
+    queueClick(Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.presses, 1);
+    view.removeEventFilter(&counter);
 }
 
 } // namespace

@@ -63,3 +63,25 @@ TEST(ScriptParser, Escapes)
 
 } // namespace
 } // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+TEST(ScriptParser, OpenTakesAPathAndAnswerFontsAVisit)
+{
+    QString error;
+    const auto lines = ParseScript(QStringLiteral("open /data/My Menus/Lunch_TV.jpg\n"
+                                                  "answer-fonts done A.ttf  B.TTF\n"
+                                                  "answer-fonts close\n"),
+                                   &error);
+    ASSERT_TRUE(lines) << qPrintable(error);
+    ASSERT_EQ(lines->size(), 3);
+    EXPECT_EQ((*lines)[0].args, QStringList{QStringLiteral("/data/My Menus/Lunch_TV.jpg")});
+    EXPECT_EQ((*lines)[1].args, (QStringList{QStringLiteral("done"), QStringLiteral("A.ttf  B.TTF")}));
+    EXPECT_EQ((*lines)[2].args, (QStringList{QStringLiteral("close"), QString()}));
+    EXPECT_FALSE(ParseScript(QStringLiteral("open\n"), &error));
+    EXPECT_FALSE(ParseScript(QStringLiteral("answer-fonts maybe\n"), &error));
+}
+
+} // namespace
+} // namespace zorvan
