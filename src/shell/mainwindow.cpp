@@ -2,8 +2,12 @@
 
 #include "boardview.h"
 #include "buttonicons.h"
+#include "textboxwatcher.h"
 
+#include "editing/colourcommands.h"
 #include "editing/controlids.h"
+#include "editing/leftclick.h"
+#include "editing/textentry.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
 
@@ -50,7 +54,13 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     buildMenu();
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
     m_view->resized = [this] { m_editor->WindowResized(); };
+    m_view->leftPressed = [this](const QPoint &point, bool shift, bool) { HandleLeftClick(*m_editor, point, shift); };
     qApp->installEventFilter(this);
+    auto *watcher = new TextBoxWatcher(this);
+    for (int id : {ctl::MainItemBox, ctl::SubItemBox, ctl::PricesBox})
+        watcher->watch(m_panel->widget(id), id);
+    watcher->focusGained = [this](int id) { OnTextBoxFocus(*m_editor, TextItemOfBox(id)); };
+    watcher->focusLost = [this](int id) { OnTextBoxBlur(*m_editor, TextItemOfBox(id)); };
 }
 
 MainWindow::~MainWindow()
@@ -195,6 +205,8 @@ void MainWindow::setPosition(const QPoint &clientPoint)
 void MainWindow::paintPreview(QPainter &painter)
 {
     m_editor->PaintPreview(painter);
+    // The palette box is see-through: its cells are painted on the window under its frame.
+    PaintPalette(painter, *m_editor);
 }
 
 } // namespace zorvan
