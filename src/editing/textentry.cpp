@@ -10,6 +10,7 @@
 #include "editing/stripmodes.h"
 #include "editing/textstyling.h"
 #include "editing/undolist.h"
+#include "render/stripdrawer.h"
 
 namespace zorvan {
 
@@ -57,15 +58,22 @@ void FitBareStrip(Editor &editor)
     Selection &sel = editor.selection();
     if (!IsBareStrip(doc, sel.textEditStrip))
         return;
-    const StripData before = doc.strip(sel.textEditStrip.column, sel.textEditStrip.row);
+    const ColumnRow beforeCell = sel.textEditStrip;
+    const StripData before = doc.strip(beforeCell.column, beforeCell.row);
     const ColumnRow fitted = FitStripBoxToText(doc, editor.render(), sel.textEditStrip, FitOrder::VerticalFirst);
     const StripData &after = doc.strip(fitted.column, fitted.row);
     if (fitted == sel.textEditStrip && StripsEqual(before, after))
         return;
     sel.textEditStrip = fitted;
     KeepFittedBox(doc.StyleTemplate, after);
-    // The drawn box is what hit tests and outlines use: it follows the fitted one.
-    editor.RefreshPreview();
+    if (fitted == beforeCell) {
+        // A bare box draws nothing and its texts kept their place, so the board is as it was; only the
+        // recorded box, which hit tests and outlines use, follows. This spares every keystroke a second drawing.
+        RecordDrawnStripBox(editor.render(), doc, fitted.column, fitted.row);
+        editor.services().window.repaintPreview();
+    } else {
+        editor.RefreshPreview();
+    }
 }
 
 void ChangeInTextMode(Editor &editor, int k, const QString &typed)
