@@ -17,7 +17,10 @@
 #include "editing/panelcommands.h"
 #include "editing/picturecommands.h"
 #include "editing/panelview.h"
+#include "editing/selectionoutlines.h"
 #include "editing/sessioncommands.h"
+#include "editing/stripmodes.h"
+#include "editing/textentry.h"
 #include "editing/workspace.h"
 #include "render/previewrefresh.h"
 
@@ -49,6 +52,8 @@ void Editor::RegisterCommands()
     RegisterHelpCommands(*this);
     RegisterPanelCommands(*this);
     RegisterPictureCommands(*this);
+    RegisterModeCommands(*this);
+    RegisterTextEntryCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)
@@ -137,6 +142,7 @@ void Editor::PaintPreview(QPainter &painter)
         m_render.erasePending = false;
     }
     DrawBoardPreview(painter, m_board, m_render);
+    DrawSelectionOutlines(painter, m_modes, m_doc, m_render, m_selection);
 }
 
 void Editor::WindowResized()

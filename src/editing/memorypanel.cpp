@@ -51,6 +51,7 @@ void MemoryPanel::setText(int id, const QString &text)
 {
     if (auto it = m_controls.find(id); it != m_controls.end())
         it->second.text = text;
+    m_selections.erase(id);
 }
 
 void MemoryPanel::setCurrentIndex(int id, int index)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
+
+#include <map>
+#include <utility>
 
 namespace zorvan {
 
@@ -35,11 +39,35 @@ public:
     // The palette is drawn by the window into its group box.
     virtual void redrawPalette() {}
 
+    // Where a control lies, in client coordinates of the main window; without
+    // widgets, where the control table puts it with the default base units.
+    virtual QRect controlRect(int id) const;
+    // Keyboard focus among the text boxes; 0 when none of the panel's controls has it.
+    virtual void setFocus(int id) { m_focus = id; }
+    virtual int focusedControl() const { return m_focus; }
+    // The selected characters of a text box, in its text with CR LF line ends;
+    // start == end is the caret. After setText the caret is at the end.
+    virtual void setTextSelection(int id, int start, int end) { m_selections[id] = {start, end}; }
+    virtual std::pair<int, int> textSelection(int id) const
+    {
+        auto it = m_selections.find(id);
+        if (it != m_selections.end())
+            return it->second;
+        const int length = int(text(id).size());
+        return {length, length};
+    }
+
     bool isEnabled(int id) const { return state(id).enabled; }
     bool isVisible(int id) const { return state(id).visible; }
     bool isChecked(int id) const { return state(id).checked; }
     QString caption(int id) const { return state(id).caption; }
     QString text(int id) const { return state(id).text; }
+
+protected:
+    std::map<int, std::pair<int, int>> m_selections;
+
+private:
+    int m_focus = 0;
 };
 
 } // namespace zorvan

@@ -22,6 +22,10 @@ struct Selection {
     Colour currentTextColour = kWhite;
     QString currentFontName = QStringLiteral("Segoe UI");
     bool leftTextWithoutPicture = false;
+    // The edit box that had the focus last (its control id; 0 before any).
+    int lastFocusedBox = 0;
+    // Start of the price part the last click on a price selected in the prices box.
+    int priceCaretPosition = 0;
 };
 
 // A saved copy of one strip, taken when a strip mode is entered and before a change.

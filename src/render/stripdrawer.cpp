@@ -14,12 +14,18 @@ namespace zorvan {
 
 namespace {
 
-void DrawBoxStep(QPainter &painter, RenderState &state, const StripData &strip, QRectF box, int column, int row)
+// One pixel more on every side, and enough extra height that the box
+// also covers the last screen row of the preview.
+QRectF DrawnBox(const RenderState &state, QRectF box)
 {
-    // One pixel more on every side, and enough extra height that the box
-    // also covers the last screen row of the preview.
     box.adjust(-1.0, -1.0, 1.0, 1.0);
     box.setHeight(box.height() + 1.0 / state.screenRatio - 1.0);
+    return box;
+}
+
+void DrawBoxStep(QPainter &painter, RenderState &state, const StripData &strip, QRectF box, int column, int row)
+{
+    box = DrawnBox(state, box);
     state.stripScreenRects.at(column, row) = GraphicsToScreen(state, box);
     if (strip.BackGroundColor != kNoColour && !state.whitePrint && strip.SubImageFileName.isEmpty())
         painter.fillRect(box, ToQColor(strip.BackGroundColor));
@@ -27,6 +33,14 @@ void DrawBoxStep(QPainter &painter, RenderState &state, const StripData &strip, 
 }
 
 } // namespace
+
+void RecordDrawnStripBox(RenderState &state, const MenuData &doc, int column, int row)
+{
+    if (!HasDrawableBoard(state) || state.screenRatio <= 0.0)
+        return;
+    const QRectF box = StripRectInGraphicsSpace(state, doc, column, row);
+    state.stripScreenRects.at(column, row) = GraphicsToScreen(state, DrawnBox(state, box));
+}
 
 void DrawStrip(QPainter &painter, const MenuData &doc, RenderState &state, int column, int row, bool boxStep)
 {

@@ -13,4 +13,8 @@ class RenderState;
 // not in use draw nothing in either step.
 void DrawStrip(QPainter &painter, const MenuData &doc, RenderState &state, int column, int row, bool boxStep);
 
+// Records the screen rectangle the box step would record for the strip as it
+// is now, without drawing; for a box that draws nothing.
+void RecordDrawnStripBox(RenderState &state, const MenuData &doc, int column, int row);
+
 } // namespace zorvan

@@ -3,10 +3,13 @@
 #include "boardview.h"
 #include "buttonicons.h"
 #include "fontinstalldialog.h"
+#include "textboxwatcher.h"
 
 #include "assets/fontstandinsubstitution.h"
-
+#include "editing/colourcommands.h"
 #include "editing/controlids.h"
+#include "editing/leftclick.h"
+#include "editing/textentry.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
 
@@ -58,7 +61,13 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     buildMenu();
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
     m_view->resized = [this] { m_editor->WindowResized(); };
+    m_view->leftPressed = [this](const QPoint &point, bool shift, bool) { HandleLeftClick(*m_editor, point, shift); };
     qApp->installEventFilter(this);
+    auto *watcher = new TextBoxWatcher(this);
+    for (int id : {ctl::MainItemBox, ctl::SubItemBox, ctl::PricesBox})
+        watcher->watch(m_panel->widget(id), id);
+    watcher->focusGained = [this](int id) { OnTextBoxFocus(*m_editor, TextItemOfBox(id)); };
+    watcher->focusLost = [this](int id) { OnTextBoxBlur(*m_editor, TextItemOfBox(id)); };
 }
 
 MainWindow::~MainWindow()
@@ -231,6 +240,8 @@ void MainWindow::paintPreview(QPainter &painter)
             m_editor->OfferPendingMigration();
         }, Qt::QueuedConnection);
     }
+    // The palette box is see-through: its cells are painted on the window under its frame.
+    PaintPalette(painter, *m_editor);
 }
 
 } // namespace zorvan

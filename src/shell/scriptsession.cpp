@@ -5,6 +5,7 @@
 #include "scriptdialogs.h"
 #include "statedump.h"
 
+#include "editing/colourcommands.h"
 #include "editing/controlids.h"
 
 #include <QAbstractButton>
@@ -129,9 +130,6 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
     add(QStringLiteral("click"), [this](const ScriptLine &line) {
         return clickAt(QPoint(ToInt(line.args[0]), ToInt(line.args[1])), line.shift, line.alt);
     });
-    const auto notYet = [this](const ScriptLine &line) {
-        return fail(QStringLiteral("'%1' is not available in this editor yet").arg(line.command));
-    };
     add(QStringLiteral("click-text"), [this](const ScriptLine &line) {
         const int c = ToInt(line.args[0]), r = ToInt(line.args[1]), k = ToInt(line.args[2]);
         if (!inGrid(c, r) || k < 0 || k > 2)
@@ -146,7 +144,13 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
         return clickCentre(m_window.editor().render().stripScreenRects.at(c, r), line,
                            QStringLiteral("strip (%1,%2)").arg(c).arg(r));
     });
-    add(QStringLiteral("click-palette"), notYet);
+    add(QStringLiteral("click-palette"), [this](const ScriptLine &line) {
+        const int index = ToInt(line.args[0]);
+        if (index < 0 || index >= kPaletteSize)
+            return fail(QStringLiteral("there is no palette cell %1").arg(index));
+        return clickCentre(EditorPaletteCells(m_window.editor())[size_t(index)], line,
+                           QStringLiteral("palette cell %1").arg(index));
+    });
     add(QStringLiteral("rdrag-cell"), [this](const ScriptLine &line) {
         QPoint ends[2];
         for (int i = 0; i < 2; ++i) {
@@ -175,7 +179,15 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
         const int id = ToInt(line.args[0]);
         if (!qobject_cast<QPlainTextEdit *>(m_window.panel().widget(id)))
             return fail(QStringLiteral("control %1 is not a text box").arg(id));
-        m_window.panel().setText(id, line.args[1]);
+        auto *box = qobject_cast<QPlainTextEdit *>(m_window.panel().widget(id));
+        if (!box->isEnabled())
+            return fail(QStringLiteral("control %1 is disabled").arg(id));
+        // One change, as a paste over the whole text would make it.
+        QString text = line.args[1];
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QTextCursor cursor = box->textCursor();
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
         return true;
     });
     add(QStringLiteral("expect-status"), [this](const ScriptLine &line) {

@@ -113,6 +113,16 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     json[QStringLiteral("EditedTextItem")] = selection.editedTextItem;
     json[QStringLiteral("ActiveColourIndex")] = selection.activeColourIndex;
     json[QStringLiteral("CurrentFontName")] = selection.currentFontName;
+    json[QStringLiteral("CurrentTextColour")] = qint64(selection.currentTextColour);
+    json[QStringLiteral("FocusedBox")] = window.panel().focusedControl();
+    int activeLabel = 0;
+    for (int id : {ctl::MainItemActive, ctl::SubItemActive, ctl::PricesActive})
+        if (window.panel().isVisible(id))
+            activeLabel = id;
+    json[QStringLiteral("ActiveLabel")] = activeLabel;
+    json[QStringLiteral("PriceCaretPosition")] = selection.priceCaretPosition;
+    const auto [start, end] = window.panel().textSelection(ctl::PricesBox);
+    json[QStringLiteral("PricesSelection")] = QJsonArray{start, end};
     QJsonArray group;
     for (const ColumnRow &member : editor.group().members)
         group.append(Pair(member));

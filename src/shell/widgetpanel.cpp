@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace zorvan {
 
@@ -211,6 +214,8 @@ void WidgetPanel::setText(int id, const QString &text)
         // The editor keeps texts with CR LF line ends; the box shows plain line breaks.
         QString shown = text;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        // The editor's own changes to a box are not typing: they send no change.
+        const QSignalBlocker quiet(box);
         box->setPlainText(shown);
         box->moveCursor(QTextCursor::End);
     }
@@ -250,6 +255,72 @@ void WidgetPanel::redrawPalette()
 {
     if (QWidget *w = widget(ctl::Palette))
         w->update();
+}
+
+} // namespace zorvan
+
+namespace zorvan {
+
+QRect WidgetPanel::controlRect(int id) const
+{
+    const QWidget *w = widget(id);
+    return w ? w->geometry() : QRect();
+}
+
+void WidgetPanel::setFocus(int id)
+{
+    if (QWidget *w = widget(id))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+int WidgetPanel::focusedControl() const
+{
+    for (const auto &[id, w] : m_widgets)
+        if (w->window()->focusWidget() == w)
+            return id;
+    return 0;
+}
+
+} // namespace zorvan
+
+namespace zorvan {
+
+namespace {
+
+// Positions in the editor's text count CR LF as two characters, the box's as one.
+int BoxPosition(const QString &text, int position)
+{
+    const QString before = text.left(position);
+    return position - int(before.count(QStringLiteral("\r\n")));
+}
+
+int EditorPosition(const QString &shown, int position)
+{
+    return position + int(shown.left(position).count(QLatin1Char('\n')));
+}
+
+} // namespace
+
+void WidgetPanel::setTextSelection(int id, int start, int end)
+{
+    auto *box = qobject_cast<QPlainTextEdit *>(widget(id));
+    if (!box)
+        return;
+    const QString text = state(id).text;
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(BoxPosition(text, std::clamp(start, 0, int(text.size()))));
+    cursor.setPosition(BoxPosition(text, std::clamp(end, 0, int(text.size()))), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+std::pair<int, int> WidgetPanel::textSelection(int id) const
+{
+    auto *box = qobject_cast<QPlainTextEdit *>(widget(id));
+    if (!box)
+        return {0, 0};
+    const QString shown = box->toPlainText();
+    const QTextCursor cursor = box->textCursor();
+    return {EditorPosition(shown, cursor.selectionStart()), EditorPosition(shown, cursor.selectionEnd())};
 }
 
 } // namespace zorvan

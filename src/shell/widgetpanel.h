@@ -39,6 +39,11 @@ public:
     void setCurrentIndex(int id, int index) override;
     ControlState state(int id) const override;
     void redrawPalette() override;
+    QRect controlRect(int id) const override;
+    void setFocus(int id) override;
+    int focusedControl() const override;
+    void setTextSelection(int id, int start, int end) override;
+    std::pair<int, int> textSelection(int id) const override;
 
 private:
     QWidget *create(const ControlSpec &spec, QWidget *parent);
