@@ -13,7 +13,7 @@ inline constexpr char kSaveDialogFilter[] = "Zorvan Layout(*.ZORVAN)|*.ZORVAN||"
 // that respect: every "_WHITE_PRINT_BGND" and "_LAYOUT" is taken out and
 // ".ZORVAN" becomes "_LAYOUT.ZORVAN" or "_LAYOUT_WHITE_PRINT_BGND.ZORVAN". A
 // name not ending in ".ZORVAN" gets it, so that the TV image and the container
-// never share one name. Works on a whole path as on a bare name.
+// never share one name. Given a path, its folders keep their names.
 QString ContainerSaveName(const QString &typedName, bool whitePrint);
 
 // The name Save As proposes for the open layout. A layout opened from a

@@ -91,7 +91,7 @@ QString ChooseSavePath(Editor &editor)
         return QString();
     // Only the file name follows the naming rules: a folder whose name holds
     // "_LAYOUT" is still the folder the user chose.
-    return JoinPath(FolderOf(chosen), ContainerSaveName(FileNameOf(chosen), whitePrint));
+    return ContainerSaveName(chosen, whitePrint);
 }
 
 SaveOutcome SaveLayout(Editor &editor, const SaveSettings &settings)

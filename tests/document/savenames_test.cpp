@@ -31,6 +31,7 @@ TEST(ContainerSaveName, ExactlyOneLayoutSuffixAndTheWhitePrintMarkAfterIt)
         // The extension test is case-sensitive, as everywhere else.
         {"Lunch.zorvan", false, "Lunch.zorvan_LAYOUT.ZORVAN"},
         {"/menus/Lunch.ZORVAN", false, "/menus/Lunch_LAYOUT.ZORVAN"},
+        {"/menus_LAYOUT/Lunch", true, "/menus_LAYOUT/Lunch_LAYOUT_WHITE_PRINT_BGND.ZORVAN"},
     };
     for (const NameCase &c : cases) {
         SCOPED_TRACE(c.typed);

@@ -150,6 +150,16 @@ TEST_F(SaveCommandsTest, WritesTheContainerAndTheTvImageSideBySide)
     EXPECT_EQ(f.dialogs.saveDialogs.last().proposedName, QStringLiteral("Dinner_LAYOUT_WHITE_PRINT_BGND.ZORVAN"));
 }
 
+TEST_F(SaveCommandsTest, TheNamingRulesLeaveTheChosenFolderAlone)
+{
+    makeBoard();
+    const QString folder = menu(QStringLiteral("Week_LAYOUT_WHITE_PRINT_BGND"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(save(folder + QStringLiteral("/Lunch")), SaveOutcome::Saved);
+    EXPECT_EQ(FilesIn(folder), (QStringList{QStringLiteral("Lunch_LAYOUT.ZORVAN"), QStringLiteral("Lunch_TV.jpg")}));
+    EXPECT_EQ(f.editor.files().fileFolder, folder);
+}
+
 TEST_F(SaveCommandsTest, TheSavedLayoutReadsBackWithTidiedPricesAndItsFormat)
 {
     makeBoard();
