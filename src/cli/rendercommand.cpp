@@ -4,6 +4,8 @@
 #include "layoutfileload.h"
 #include "progressbar.h"
 
+#include "assets/fontcatalogue.h"
+#include "assets/workfolderfontcollector.h"
 #include "document/layoutpaths.h"
 #include "document/menudata.h"
 #include "render/boardexport.h"
@@ -132,7 +134,11 @@ int WriteTvImage(const RenderArguments &a, const QString &namingPath, const Menu
 {
     const BoardRect area{0, 0, a.area.width(), a.area.height()};
     bar.show(35, QStringLiteral("drawing the board"));
-    // As Save does: the full-size refresh first, then the export.
+    // As Save does: the full-size refresh first, then the export, both
+    // collecting the fonts they draw with into the layout's work folder.
+    const FontCatalogue catalogue;
+    WorkFolderFontCollector fonts(catalogue);
+    state.fontCollector = &fonts;
     const PreviewRefresh refresh = RunOutputRefresh(state, doc, area);
     if (refresh.board.isNull())
         return Fail(err, doc.BackgroundPath, QStringLiteral("the background image cannot be read"));
@@ -143,6 +149,7 @@ int WriteTvImage(const RenderArguments &a, const QString &namingPath, const Menu
     bar.show(70, QStringLiteral("writing the TV image"));
     QString error;
     const QString written = ExportBoardImage(doc, state, options, &error);
+    state.fontCollector = nullptr;
     bar.finish();
     if (written.isEmpty())
         return Fail(err, a.outPath.isEmpty() ? TvImagePath(namingPath, state.whitePrint) : a.outPath, error);

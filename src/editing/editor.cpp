@@ -16,6 +16,7 @@
 #include "editing/helpcommands.h"
 #include "editing/panelcommands.h"
 #include "editing/picturecommands.h"
+#include "editing/savecommands.h"
 #include "editing/panelview.h"
 #include "editing/selectionoutlines.h"
 #include "editing/sessioncommands.h"
@@ -54,6 +55,7 @@ void Editor::RegisterCommands()
     RegisterPictureCommands(*this);
     RegisterModeCommands(*this);
     RegisterTextEntryCommands(*this);
+    RegisterSaveCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)
@@ -130,6 +132,20 @@ bool Editor::RefreshPreview(bool geometryOnly)
     return refresh.ok;
 }
 
+bool Editor::RefreshPreviewForOutput(FontCollector *fonts)
+{
+    m_render.whitePrint = m_whitePrint;
+    FontCollector *const earlier = m_render.fontCollector;
+    m_render.fontCollector = fonts;
+    PreviewRefresh refresh = RunOutputRefresh(m_render, m_doc, ToBoardRect(m_services.window.availableArea()));
+    m_render.fontCollector = earlier;
+    if (!refresh.resolutionText.isEmpty())
+        AppendToTitle(refresh.resolutionText);
+    m_board = std::move(refresh.board);
+    m_services.window.repaintPreview();
+    return refresh.ok;
+}
+
 void Editor::PaintPreview(QPainter &painter)
 {
     if (m_doc.BackgroundPath.isEmpty())
@@ -154,6 +170,8 @@ void Editor::WindowResized()
 void Editor::SetWhitePrint(bool on)
 {
     m_whitePrint = on;
+    // The layout stores the format it was saved in.
+    m_doc.WhitePrintBackground = on;
     m_services.panel.setChecked(ctl::WhitePrint, on);
 }
 
@@ -168,8 +186,9 @@ bool Editor::PromptSaveChanges()
             m_services.dialogs.message(QStringLiteral("Do you wish to save this image?"), MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Cancel)
             return false;
-        if (answer == MessageAnswer::Yes && saveLayout)
-            saveLayout();
+        // Edits are dropped only on No: a save that was cancelled or failed keeps them.
+        if (answer == MessageAnswer::Yes && saveLayout && !saveLayout())
+            return false;
     }
     m_doc.Modified = false;
     return true;

@@ -20,6 +20,7 @@ class QPainter;
 namespace zorvan {
 
 class CursorControl;
+class FontCollector;
 class EditorWindow;
 class FontCatalogue;
 class FontInstallView;
@@ -73,6 +74,10 @@ public:
     // the ratio and the grid up to date without drawing. False when the
     // board bitmap could not be drawn on.
     bool RefreshPreview(bool geometryOnly = false);
+    // The full-size refresh that precedes every saved or printed board: drawn
+    // from the full-size images, proxies set aside, the output flag raised and
+    // the used fonts collected into the work folder through fonts (may be null).
+    bool RefreshPreviewForOutput(FontCollector *fonts);
     // The window's paint: the board as last composed, scaled into the board rectangle.
     void PaintPreview(QPainter &painter);
     // The window changed size: the board follows when a file is open.
@@ -126,8 +131,9 @@ public:
     // once, after the board was shown; does nothing when none is pending.
     void OfferPendingMigration();
 
-    // Set by the save command once it exists; PromptSaveChanges runs it on Yes.
-    std::function<void()> saveLayout;
+    // Set by the save command; PromptSaveChanges runs it on Yes. True when the
+    // layout was saved: a cancelled or failed save keeps the edits.
+    std::function<bool()> saveLayout;
 
 private:
     void RegisterCommands();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "document/userprompts.h"
+#include "render/rotationdata.h"
+
+#include <QDeadlineTimer>
 
 #include <QString>
 
@@ -25,6 +28,24 @@ public:
     virtual QString openFile(const QString &title, const QString &filter, const QString &folder) = 0;
     virtual QString saveFile(const QString &title, const QString &filter, const QString &folder,
                              const QString &proposedName) = 0;
+
+    // The rotation of a portrait TV image, asked with the last choice preselected.
+    virtual TvRotation askRotation(TvRotation preselected) { return preselected; }
+
+    // The window that asks the user not to unplug the drive a save writes to.
+    // It needs no answer; closePleaseWait keeps it up, painting, until the
+    // deadline has passed and then takes it down.
+    virtual void showPleaseWait(const QString &text) { (void)text; }
+    virtual void closePleaseWait(const QDeadlineTimer &deadline) { (void)deadline; }
+    // The closing message of a save, in the saving window; answered like a message box.
+    virtual void showSavingMessage(const QString &text) { message(text, MessageButtons::Ok); }
+
+    // Hands the board image to the system's printing; false when nothing was printed.
+    virtual bool printImage(const QString &imagePath)
+    {
+        (void)imagePath;
+        return false;
+    }
 
     void showMessage(const QString &text) final { message(text, Buttons::Ok); }
     Answer ask(const QString &text, Buttons buttons) final { return message(text, buttons); }

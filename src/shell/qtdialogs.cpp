@@ -1,6 +1,14 @@
 #include "qtdialogs.h"
 
+#include "boardprinter.h"
+#include "imagerotationselectiondialog.h"
+#include "savingwindow.h"
+
+#include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -43,6 +51,58 @@ QString QtDialogs::saveFile(const QString &title, const QString &filter, const Q
 {
     const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
     return QFileDialog::getSaveFileName(m_parent, title, start, QtFileFilter(filter));
+}
+
+TvRotation QtDialogs::askRotation(TvRotation preselected)
+{
+    return AskImageRotation(preselected, m_parent);
+}
+
+void QtDialogs::showPleaseWait(const QString &text)
+{
+    delete m_pleaseWait;
+    auto *window = new SavingLayoutAndImageFilesDialog(text, false, m_parent);
+    // Shown without blocking, yet the main window takes no clicks while files are written.
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    if (m_parent) {
+        const QRect parent = m_parent->frameGeometry();
+        window->move(parent.center() - window->rect().center());
+    }
+    QCursor::setPos(window->mapToGlobal(QPoint(window->width() / 2, window->height() * 4 / 5)));
+    m_pleaseWait = window;
+    // Painted before the writing starts, which keeps the event loop busy.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtDialogs::closePleaseWait(const QDeadlineTimer &deadline)
+{
+    if (!m_pleaseWait)
+        return;
+    if (!deadline.hasExpired()) {
+        // The window keeps painting while the time runs out; clicks wait until it is down.
+        QEventLoop loop;
+        QTimer::singleShot(std::chrono::milliseconds(deadline.remainingTime()), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    delete m_pleaseWait;
+}
+
+void QtDialogs::showSavingMessage(const QString &text)
+{
+    SavingLayoutAndImageFilesDialog dialog(text, true, m_parent);
+    dialog.exec();
+}
+
+bool QtDialogs::printImage(const QString &imagePath)
+{
+    QString error;
+    const QString pdf = PrintToPdfTarget();
+    const bool printed = pdf.isEmpty() ? PrintImageFileWithDialog(imagePath, m_parent, &error)
+                                       : PrintImageFileToPdf(imagePath, pdf, &error);
+    if (!printed && !error.isEmpty())
+        message(QStringLiteral("The menu board could not be printed:\n%1").arg(error), MessageButtons::Ok, kMessageCaption);
+    return printed;
 }
 
 } // namespace zorvan

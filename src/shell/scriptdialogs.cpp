@@ -1,5 +1,7 @@
 #include "scriptdialogs.h"
 
+#include "boardprinter.h"
+
 namespace zorvan {
 
 MessageAnswer ScriptDialogs::message(const QString &text, MessageButtons buttons, const QString &)
@@ -51,6 +53,35 @@ std::optional<RotationAnswer> ScriptDialogs::takeRotation(const QString &questio
     const RotationAnswer answer = m_rotations.front();
     m_rotations.pop_front();
     return answer;
+}
+
+TvRotation ScriptDialogs::askRotation(TvRotation preselected)
+{
+    const std::optional<RotationAnswer> answer = takeRotation(QStringLiteral("TV Image Rotation"));
+    if (!answer)
+        return preselected;
+    switch (*answer) {
+    case RotationAnswer::Clockwise: return TvRotation::Clockwise;
+    case RotationAnswer::CounterClockwise: return TvRotation::CounterClockwise;
+    case RotationAnswer::None: break;
+    }
+    return TvRotation::None;
+}
+
+bool ScriptDialogs::printImage(const QString &imagePath)
+{
+    const QString pdf = PrintToPdfTarget();
+    if (pdf.isEmpty()) {
+        if (m_unanswered.isEmpty())
+            m_unanswered = QStringLiteral("Print");
+        return false;
+    }
+    QString error;
+    if (PrintImageFileToPdf(imagePath, pdf, &error))
+        return true;
+    message(QStringLiteral("The menu board could not be printed:\n%1").arg(error), MessageButtons::Ok,
+            kMessageCaption);
+    return false;
 }
 
 } // namespace zorvan

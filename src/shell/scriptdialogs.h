@@ -28,6 +28,12 @@ public:
     QString openFile(const QString &title, const QString &filter, const QString &folder) override;
     QString saveFile(const QString &title, const QString &filter, const QString &folder,
                      const QString &proposedName) override;
+    // Answered by the queued rotation; none queued keeps the preselection and
+    // is recorded as unanswered.
+    TvRotation askRotation(TvRotation preselected) override;
+    // Only to the PDF file ZORVAN_PRINT_TO_PDF names: a printer dialog cannot
+    // be answered from a script, so without it printing is unanswered.
+    bool printImage(const QString &imagePath) override;
 
     // Every message box text shown, in order.
     const QStringList &messages() const { return m_messages; }

@@ -78,6 +78,7 @@ struct PromptCase {
     bool result;
     bool modifiedAfter;
     int saves;
+    bool saveSucceeds = true;
 };
 
 TEST_F(EditorTest, PromptSaveChanges)
@@ -87,11 +88,15 @@ TEST_F(EditorTest, PromptSaveChanges)
         {"yes saves", true, MessageAnswer::Yes, true, false, 1},
         {"no drops the edits", true, MessageAnswer::No, true, false, 0},
         {"cancel keeps them", true, MessageAnswer::Cancel, false, true, 0},
+        {"yes with a save that did not happen keeps them", true, MessageAnswer::Yes, false, true, 1, false},
     };
     for (const PromptCase &c : cases) {
         SCOPED_TRACE(c.name);
         int saves = 0;
-        f.editor.saveLayout = [&saves] { ++saves; };
+        f.editor.saveLayout = [&saves, &c] {
+            ++saves;
+            return c.saveSucceeds;
+        };
         f.dialogs.texts.clear();
         f.editor.document().Modified = c.modified;
         if (c.answer)

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace zorvan::test {
 
@@ -50,7 +51,54 @@ public:
         files.pop_front();
         return file;
     }
-    QString saveFile(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    // Answers of the save dialogs, in order; none left means cancel.
+    std::deque<QString> saveFiles;
+    struct SaveDialog {
+        QString title, filter, folder, proposedName;
+    };
+    QList<SaveDialog> saveDialogs;
+    QString saveFile(const QString &title, const QString &filter, const QString &folder,
+                     const QString &proposedName) override
+    {
+        saveDialogs.append({title, filter, folder, proposedName});
+        if (saveFiles.empty())
+            return {};
+        const QString file = saveFiles.front();
+        saveFiles.pop_front();
+        return file;
+    }
+
+    // Rotation answers; none left keeps the preselection. Every preselection is kept.
+    std::deque<TvRotation> rotations;
+    QList<TvRotation> rotationPreselections;
+    TvRotation askRotation(TvRotation preselected) override
+    {
+        rotationPreselections.append(preselected);
+        if (rotations.empty())
+            return preselected;
+        const TvRotation answer = rotations.front();
+        rotations.pop_front();
+        return answer;
+    }
+
+    QStringList pleaseWaitTexts;
+    QList<QDeadlineTimer> pleaseWaitDeadlines;
+    // Runs when the please-wait window would be taken down.
+    std::function<void()> onClosePleaseWait;
+    void showPleaseWait(const QString &text) override { pleaseWaitTexts.append(text); }
+    void closePleaseWait(const QDeadlineTimer &deadline) override
+    {
+        pleaseWaitDeadlines.append(deadline);
+        if (onClosePleaseWait)
+            onClosePleaseWait();
+    }
+
+    QStringList printed;
+    bool printImage(const QString &imagePath) override
+    {
+        printed.append(imagePath);
+        return true;
+    }
 };
 
 class FakeWindow : public EditorWindow, public CursorControl {
@@ -63,7 +111,9 @@ public:
 
     void setWindowTitle(const QString &t) override { title = t; }
     void repaintPreview() override { ++repaints; }
-    QRect availableArea() const override { return QRect(0, 0, 1600, 900); }
+    // A board at the very left edge draws no strips (a cell at x 0 counts as no grid).
+    QRect area = QRect(0, 0, 1600, 900);
+    QRect availableArea() const override { return area; }
     bool openUrl(const QUrl &url) override
     {
         openedUrls.append(url);

@@ -28,6 +28,10 @@ TEST(BoardImageNames, TvImageBesideTheLayout)
         {"/m/Lunch_LAYOUT_WHITE_PRINT_BGND.ZORVAN", false, "/m/Lunch_TV.jpg"},
         {"/m/Dinner.ZORVAN", false, "/m/Dinner_TV.jpg"},
         {"/m/Dinner_layout.zorvan", false, "/m/Dinner_layout.zorvan"}, // the rules are case-sensitive
+        // Folders keep their names, whatever they hold.
+        {"/m/Week_LAYOUT_WHITE_PRINT_BGND/Lunch_LAYOUT.ZORVAN", false, "/m/Week_LAYOUT_WHITE_PRINT_BGND/Lunch_TV.jpg"},
+        {"/m/Old.ZORVAN/Lunch_LAYOUT.ZORVAN", true, "/m/Old.ZORVAN/Lunch_TV_WHITE_PRINT_BGND.jpg"},
+        {"C:\\Menus_LAYOUT.ZORVAN\\Lunch_LAYOUT.ZORVAN", false, "C:\\Menus_LAYOUT.ZORVAN\\Lunch_TV.jpg"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(TvImagePath(QString::fromLatin1(c.layout), c.white), QString::fromLatin1(c.tv)) << c.layout;
