@@ -18,6 +18,7 @@
 #include "editing/picturecommands.h"
 #include "editing/panelview.h"
 #include "editing/sessioncommands.h"
+#include "editing/stripcommands.h"
 #include "editing/workspace.h"
 #include "render/previewrefresh.h"
 
@@ -49,6 +50,7 @@ void Editor::RegisterCommands()
     RegisterHelpCommands(*this);
     RegisterPanelCommands(*this);
     RegisterPictureCommands(*this);
+    RegisterStripCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)
@@ -64,6 +66,8 @@ void Editor::Initialise(const QString &programFolder)
     m_doc.BackgroundPath.clear();
     m_lastPictureFolder.clear();
     m_undo.clear();
+    m_group = StripGroup{};
+    m_drag = StripDrag{};
     m_services.workspace.clearWorkFolder();
     m_render.workFolder = m_services.workspace.workFolder();
     m_modes = EditModes{};

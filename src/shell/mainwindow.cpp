@@ -7,6 +7,8 @@
 #include "assets/fontstandinsubstitution.h"
 
 #include "editing/controlids.h"
+#include "editing/groupmode.h"
+#include "editing/stripdrag.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
 
@@ -58,6 +60,10 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     buildMenu();
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
     m_view->resized = [this] { m_editor->WindowResized(); };
+    // Until the full left-click handler is in, left clicks reach group mode only.
+    m_view->leftPressed = [this](const QPoint &p, bool shift, bool) { GroupModeClick(*m_editor, p, shift); };
+    m_view->rightPressed = [this](const QPoint &p, bool shift, bool alt) { StartDrag(*m_editor, p, shift, alt); };
+    m_view->rightReleased = [this](const QPoint &p, bool, bool) { EndDrag(*m_editor, p); };
     qApp->installEventFilter(this);
 }
 
@@ -218,6 +224,16 @@ void MainWindow::endWait()
 void MainWindow::setPosition(const QPoint &clientPoint)
 {
     QCursor::setPos(m_view->mapToGlobal(clientPoint));
+}
+
+void MainWindow::showDragCursor(RightDragKind kind)
+{
+    switch (kind) {
+    case RightDragKind::Copy: m_view->setCursor(Qt::DragCopyCursor); break;
+    case RightDragKind::Move: m_view->setCursor(Qt::DragMoveCursor); break;
+    case RightDragKind::Restyle: m_view->setCursor(Qt::PointingHandCursor); break;
+    case RightDragKind::None: m_view->unsetCursor(); break;
+    }
 }
 
 void MainWindow::paintPreview(QPainter &painter)
