@@ -310,6 +310,30 @@ TEST_F(StripDragTest, ADropPartlyOffTheBoardIsPushedBackOn)
     EXPECT_NEAR(strip(1, 2).XOffsetFactor, -1.0 / 400, 1e-9);
 }
 
+TEST_F(StripDragTest, CopiedPricesLyingRightOfTheirCellArePulledBackIn)
+{
+    struct Case {
+        const char *name;
+        bool main;
+        double xref;
+        double xrefAfter;
+    };
+    for (const Case &c : {Case{"prices only, right of the cell", false, 1.5, 0.5},
+                          Case{"prices only, inside the cell", false, 0.5, 0.5},
+                          Case{"prices with a main item", true, 1.5, 1.5}}) {
+        SCOPED_TRACE(c.name);
+        ResetStrip(strip(0, 3));
+        StripData &source = item(0, 0, c.main ? QStringLiteral("Burger") : QString());
+        source.XSizeFactor = 0.2;
+        source.PricesTextParams.Text = QStringLiteral("4.99");
+        source.PricesTextParams.Xref = c.xref;
+        play({DragCells({0, 0}, {0, 3})});
+        ASSERT_EQ(strip(0, 3).PricesTextParams.Text, QStringLiteral("4.99"));
+        EXPECT_DOUBLE_EQ(strip(0, 3).PricesTextParams.Xref, c.xrefAfter);
+        EXPECT_EQ(strip(0, 0).PricesTextParams.Xref, c.xref);
+    }
+}
+
 TEST_F(StripDragTest, DeleteThenUndoBringsTheStripBack)
 {
     StripData &s = item(1, 2, QStringLiteral("Burger"));
