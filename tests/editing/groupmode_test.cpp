@@ -181,6 +181,24 @@ TEST_F(GroupModeTest, SpacingMovesTheInnerStripsAndOneUndoPutsThemBack)
     EXPECT_FALSE(f.panel.isEnabled(ctl::Undo));
 }
 
+TEST_F(GroupModeTest, AStripGoneFromTheGridNeitherMovesNorChainsIntoOlderSteps)
+{
+    MenuData &doc = f.editor.document();
+    PushUndoEntry(f.editor, {1, 0}); // an older step
+    for (const ColumnRow &pick : {ColumnRow{0, 0}, ColumnRow{0, 5}, ColumnRow{0, 1}, ColumnRow{0, 4}})
+        click(on(pick.column, pick.row));
+    doc.NumberOfRows = 5; // row 5 is no longer part of the board
+    const StripData row1 = doc.strip(0, 1);
+    const StripData row5 = doc.strip(0, 5);
+    press(ctl::SpaceGroupEvenly);
+    EXPECT_EQ(doc.strip(0, 5), row5);
+    EXPECT_NE(doc.strip(0, 1), row1);
+    press(ctl::Undo);
+    EXPECT_EQ(doc.strip(0, 1), row1);
+    ASSERT_EQ(f.editor.undo().entries.size(), 1u);
+    EXPECT_EQ(f.editor.undo().entries[0].strip, (ColumnRow{1, 0}));
+}
+
 TEST_F(GroupModeTest, TwoItemsEnableTheButtonWhichThenOnlyEndsGroupMode)
 {
     const MenuData before = f.editor.document();
