@@ -1,6 +1,11 @@
 // Scripted right-button drags, Undo and Shift-clicks through the real window.
-#include "tempdir.h"
+#include "document/layouttext.h"
+#include "document/menudata.h"
 
+#include "tempdir.h"
+#include "zipfixture.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -8,6 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +98,52 @@ TEST_F(StripScriptsTest, DragsFillTheUndoListAndUndoTakesThemOffStepByStep)
     EXPECT_TRUE(undone[QStringLiteral("Undo")].toArray().isEmpty());
     EXPECT_FALSE(undone[QStringLiteral("Controls")][QStringLiteral("1111")][QStringLiteral("enabled")].toBool());
     EXPECT_TRUE(state(QStringLiteral("click.json"))[QStringLiteral("Undo")].toArray().isEmpty());
+}
+
+// A container of a 2 x 4 layout whose strip (1, 2) holds "Soup" on a green fill.
+QString SoupContainer(const QString &path)
+{
+    auto doc = std::make_unique<MenuData>();
+    doc->NumberOfColumns = 2;
+    doc->NumberOfRows = 4;
+    doc->strip(1, 2).BackGroundColor = MakeColour(0, 90, 0);
+    doc->strip(1, 2).MainItemTextParams.Text = QStringLiteral("Soup");
+    doc->strip(1, 2).MainItemTextParams.Font = QStringLiteral("DejaVu Sans");
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    EXPECT_TRUE(test::WriteZip(
+        path, {{"Layout.XZORVAN",
+                EncodeLayoutBytes(ScrambleLayoutText(WriteLayoutText(*doc, QStringLiteral("Background.jpg"))))},
+               {"Background.jpg", jpeg}}));
+    return path;
+}
+
+TEST_F(StripScriptsTest, AnOpenedStripIsMovedAndTheMoveUndoneInOneStep)
+{
+    const QString layout = SoupContainer(path(QStringLiteral("Lunch_LAYOUT.ZORVAN")));
+    QString errors;
+    const QString script = QStringLiteral("answer no\nopen %1\nrdrag-cell 1 2 0 0 alt\ndump %2\nbutton 1111\ndump %3\n")
+                               .arg(layout, path(QStringLiteral("moved.json")), path(QStringLiteral("undone.json")));
+    ASSERT_EQ(run(script, &errors), 0) << qPrintable(errors);
+    const auto mainText = [](const QJsonObject &state, int column, int row) {
+        for (const QJsonValue &strip : state[QStringLiteral("Document")][QStringLiteral("Strips")].toArray()) {
+            if (strip[QStringLiteral("Column")].toInt() == column && strip[QStringLiteral("Row")].toInt() == row)
+                return strip[QStringLiteral("MainItemTextParams")][QStringLiteral("Text")].toString();
+        }
+        return QString();
+    };
+    const QJsonObject moved = state(QStringLiteral("moved.json"));
+    EXPECT_EQ(mainText(moved, 0, 0), QStringLiteral("Soup"));
+    EXPECT_EQ(mainText(moved, 1, 2), QString());
+    EXPECT_EQ(moved[QStringLiteral("Undo")].toArray(), Entries({{1, 2, 0}, {0, 0, 1}}));
+    const QJsonObject undone = state(QStringLiteral("undone.json"));
+    EXPECT_EQ(mainText(undone, 1, 2), QStringLiteral("Soup"));
+    EXPECT_EQ(mainText(undone, 0, 0), QString());
+    EXPECT_TRUE(undone[QStringLiteral("Undo")].toArray().isEmpty());
 }
 
 TEST_F(StripScriptsTest, AShiftClickStartsGroupModeAndAPlainClickEndsIt)
