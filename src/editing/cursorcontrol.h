@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/editmode.h"
+
 #include <QPoint>
 
 namespace zorvan {
@@ -13,6 +15,8 @@ public:
     virtual void endWait() = 0;
     // Client coordinates of the main window.
     virtual void setPosition(const QPoint &clientPoint) = 0;
+    // The cursor of a right-button drag over the preview; None brings the arrow back.
+    virtual void showDragCursor(RightDragKind kind) { (void)kind; }
 };
 
 // Shows the wait cursor for as long as it lives.

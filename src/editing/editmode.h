@@ -4,7 +4,7 @@
 
 namespace zorvan {
 
-enum class RightDragKind { None, Copy, Move };
+enum class RightDragKind { None, Copy, Move, Restyle };
 
 // The edit mode, held as independent flags: at most one of the three strip
 // modes is set, group mode only while none of them is, and a right drag may

@@ -22,6 +22,7 @@
 #include "editing/sessioncommands.h"
 #include "editing/stripmodes.h"
 #include "editing/textentry.h"
+#include "editing/stripcommands.h"
 #include "editing/workspace.h"
 #include "render/previewrefresh.h"
 
@@ -56,6 +57,7 @@ void Editor::RegisterCommands()
     RegisterModeCommands(*this);
     RegisterTextEntryCommands(*this);
     RegisterSaveCommands(*this);
+    RegisterStripCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)
@@ -71,6 +73,8 @@ void Editor::Initialise(const QString &programFolder)
     m_doc.BackgroundPath.clear();
     m_lastPictureFolder.clear();
     m_undo.clear();
+    m_group = StripGroup{};
+    m_drag = StripDrag{};
     m_services.workspace.clearWorkFolder();
     m_render.workFolder = m_services.workspace.workFolder();
     m_modes = EditModes{};

@@ -102,6 +102,8 @@ public:
     UndoHistory &undo() { return m_undo; }
     const UndoHistory &undo() const { return m_undo; }
     StripGroup &group() { return m_group; }
+    const StripGroup &group() const { return m_group; }
+    StripDrag &drag() { return m_drag; }
     ControlPanel &panel() { return m_panel; }
     const EditorServices &services() const { return m_services; }
 
@@ -149,6 +151,7 @@ private:
     Selection m_selection;
     UndoHistory m_undo;
     StripGroup m_group;
+    StripDrag m_drag;
     bool m_whitePrint = false;
 
     QString m_programFolder;

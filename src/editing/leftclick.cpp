@@ -4,6 +4,7 @@
 #include "editing/controlids.h"
 #include "editing/cursorcontrol.h"
 #include "editing/editor.h"
+#include "editing/groupmode.h"
 #include "editing/hittest.h"
 #include "editing/panelview.h"
 #include "editing/stripmodes.h"
@@ -21,29 +22,6 @@ bool IsLogoPicture(const QString &path)
     return name.contains(QLatin1String("logo")) || name.contains(QLatin1String("symbol"));
 }
 
-void StartGroupOrLeaveIt(Editor &editor, bool shift)
-{
-    EditModes &modes = editor.modes();
-    if (shift && !modes.group) {
-        if (modes.anyStripMode()) {
-            modes.clearStripModes();
-            editor.RefreshPreview();
-        }
-        modes.group = true;
-        editor.SetStatus(kStatusGroup);
-    } else if (!shift && modes.group) {
-        modes.group = false;
-        editor.group().members.clear();
-        editor.services().panel.setEnabled(ctl::SpaceGroupEvenly, false);
-        editor.RefreshPreview();
-    }
-}
-
-// Group collection belongs to the group code; this is the one place a click reaches it.
-void AddToGroupAt(Editor &, const QPoint &)
-{
-}
-
 void ClearFrameSelector(PanelView &panel)
 {
     panel.setEnabled(ctl::FrameList, false);
@@ -56,12 +34,9 @@ void ClearFrameSelector(PanelView &panel)
 
 void HandleLeftClick(Editor &editor, const QPoint &point, bool shift)
 {
-    StartGroupOrLeaveIt(editor, shift);
-    EditModes &modes = editor.modes();
-    if (!modes.anyStripMode() && modes.group) {
-        AddToGroupAt(editor, point);
+    if (GroupModeClick(editor, point, shift))
         return;
-    }
+    EditModes &modes = editor.modes();
     WaitCursor wait(editor.services().cursor);
     const MenuData &doc = editor.document();
     const RenderState &render = editor.render();

@@ -4,6 +4,8 @@
 #include "document/columnrow.h"
 #include "document/stripdata.h"
 
+#include <QPoint>
+#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -46,9 +48,22 @@ struct UndoHistory {
     }
 };
 
+// A strip picked for group mode, with where its texts were when it was
+// picked: the spacing works from these, not from a fresh measurement.
+struct GroupItem {
+    ColumnRow strip;
+    QRectF textUnion; // screen space
+};
+
 struct StripGroup {
-    std::vector<ColumnRow> members;
-    int column = -1;
+    std::vector<GroupItem> members; // in the order they were picked
+    int column = -1;                // the column of the first strip picked
+};
+
+// A right-button drag from its press to its release; the kind lives with the modes.
+struct StripDrag {
+    ColumnRow source = kNoStrip;
+    QPoint pressPoint;
 };
 
 } // namespace zorvan

@@ -25,4 +25,8 @@ void PushUndoEntry(Editor &editor, const ColumnRow &cell, int kind = kUndoEntryA
 // did not change, so that Undo never restores a strip to itself.
 void DropUnchangedUndoEntry(Editor &editor, const ColumnRow &cell);
 
+// "Undo": puts the newest entry back, and the entries chained to it with
+// it; strips with pictures get their proxies made again. Leaves any strip mode.
+void Undo(Editor &editor);
+
 } // namespace zorvan

@@ -10,6 +10,8 @@
 #include "editing/controlids.h"
 #include "editing/leftclick.h"
 #include "editing/textentry.h"
+#include "editing/groupmode.h"
+#include "editing/stripdrag.h"
 #include "editing/sessioncommands.h"
 #include "editing/workspace.h"
 
@@ -62,6 +64,8 @@ MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *pare
     m_view->paintPreview = [this](QPainter &painter) { paintPreview(painter); };
     m_view->resized = [this] { m_editor->WindowResized(); };
     m_view->leftPressed = [this](const QPoint &point, bool shift, bool) { HandleLeftClick(*m_editor, point, shift); };
+    m_view->rightPressed = [this](const QPoint &p, bool shift, bool alt) { StartDrag(*m_editor, p, shift, alt); };
+    m_view->rightReleased = [this](const QPoint &p, bool, bool) { EndDrag(*m_editor, p); };
     qApp->installEventFilter(this);
     auto *watcher = new TextBoxWatcher(this);
     for (int id : {ctl::MainItemBox, ctl::SubItemBox, ctl::PricesBox})
@@ -227,6 +231,16 @@ void MainWindow::endWait()
 void MainWindow::setPosition(const QPoint &clientPoint)
 {
     QCursor::setPos(m_view->mapToGlobal(clientPoint));
+}
+
+void MainWindow::showDragCursor(RightDragKind kind)
+{
+    switch (kind) {
+    case RightDragKind::Copy: m_view->setCursor(Qt::DragCopyCursor); break;
+    case RightDragKind::Move: m_view->setCursor(Qt::DragMoveCursor); break;
+    case RightDragKind::Restyle: m_view->setCursor(Qt::PointingHandCursor); break;
+    case RightDragKind::None: m_view->unsetCursor(); break;
+    }
 }
 
 void MainWindow::paintPreview(QPainter &painter)

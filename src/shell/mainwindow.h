@@ -75,6 +75,7 @@ private:
     void beginWait() override;
     void endWait() override;
     void setPosition(const QPoint &clientPoint) override;
+    void showDragCursor(RightDragKind kind) override;
 
     void buildMenu();
     void paintPreview(QPainter &painter);

@@ -62,6 +62,7 @@ QString DragName(RightDragKind kind)
     switch (kind) {
     case RightDragKind::Copy: return QStringLiteral("copy");
     case RightDragKind::Move: return QStringLiteral("move");
+    case RightDragKind::Restyle: return QStringLiteral("restyle");
     case RightDragKind::None: break;
     }
     return QStringLiteral("none");
@@ -124,11 +125,21 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     const auto [start, end] = window.panel().textSelection(ctl::PricesBox);
     json[QStringLiteral("PricesSelection")] = QJsonArray{start, end};
     QJsonArray group;
-    for (const ColumnRow &member : editor.group().members)
-        group.append(Pair(member));
+    QJsonArray groupRects;
+    for (const GroupItem &member : editor.group().members) {
+        group.append(Pair(member.strip));
+        groupRects.append(RectArray(member.textUnion));
+    }
     json[QStringLiteral("Group")] = group;
+    json[QStringLiteral("GroupRects")] = groupRects;
     json[QStringLiteral("GroupColumn")] = editor.group().column;
     json[QStringLiteral("UndoCount")] = editor.undo().index + 1;
+    QJsonArray undo;
+    for (const UndoEntry &entry : editor.undo().entries)
+        undo.append(QJsonObject{{QStringLiteral("Column"), entry.strip.column},
+                                {QStringLiteral("Row"), entry.strip.row},
+                                {QStringLiteral("Kind"), entry.kind}});
+    json[QStringLiteral("Undo")] = undo;
     const BoardRect &board = editor.render().boardRect;
     json[QStringLiteral("BoardRect")] = QJsonArray{board.left, board.top, board.right, board.bottom};
     json[QStringLiteral("Ratio")] = editor.render().screenRatio;

@@ -125,6 +125,8 @@ public:
     void beginWait() override { ++waits; }
     void endWait() override { --waits; }
     void setPosition(const QPoint &) override {}
+    RightDragKind dragCursor = RightDragKind::None;
+    void showDragCursor(RightDragKind kind) override { dragCursor = kind; }
 };
 
 // A real folder on disk, in a temporary parent.
