@@ -14,12 +14,10 @@
 #include "tempdir.h"
 #include "zipfixture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -28,17 +26,6 @@
 
 namespace zorvan {
 namespace {
-
-QByteArray Jpeg(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(qRgb(20, 80, 200));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "jpeg").write(image);
-    return bytes;
-}
 
 // A small file system of its own at path, mounted with options; removed
 // with the object. Needs root.
