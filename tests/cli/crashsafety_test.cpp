@@ -137,6 +137,8 @@ protected:
         return environment;
     }
 
+    // Every tool that replaces a container or a TV image in place; the save
+    // command's own writer belongs in this table as well.
     QList<Writer> Writers() const
     {
         return {
