@@ -3,12 +3,14 @@
 
 #include "assets/backgroundload.h"
 #include "assets/imageassets.h"
+#include "assets/imagecheck.h"
 #include "assets/pictureimport.h"
 #include "cli/clicommands.h"
 #include "document/container.h"
 #include "document/layouttext.h"
 #include "document/menudata.h"
 #include "document/userprompts.h"
+#include "render/imaging.h"
 
 #include "layoutfixtures.h"
 #include "tempdir.h"
@@ -273,6 +275,22 @@ TEST(BadPictureEdge, OnePixelPictureComesInWithTheWarning)
     const ImportedPicture imported = ImportPicture(source, strip, ImageAssets{work.path(), prompts});
     EXPECT_TRUE(imported.attached) << imported.error.toStdString();
     EXPECT_EQ(prompts.shown(), QStringList{QStringLiteral("This 1 x 1 pixel image is low resolution and may result in the picture not being crisp.")});
+}
+
+// Limits against bombs must not turn away what phones take: Qt's own default
+// refuses anything above 128 MB decoded, which a 48-megapixel photo exceeds.
+TEST(BadPictureEdge, A48MegapixelCameraPictureIsStillAPicture)
+{
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("Camera.jpg"));
+    {
+        QImage photo(8000, 6000, QImage::Format_RGB32);
+        photo.fill(qRgb(30, 140, 60));
+        ASSERT_TRUE(photo.save(path, "JPEG", 80));
+    }
+    QString error;
+    EXPECT_TRUE(CheckImageFile(path, &error)) << error.toStdString();
+    EXPECT_EQ(LoadImageFile(path).image.size(), QSize(8000, 6000));
 }
 
 // Containers that are not whole.
