@@ -2,6 +2,7 @@
 
 #include "assets/backgroundproxy.h"
 #include "assets/imageassets.h"
+#include "assets/imagecheck.h"
 #include "assets/pictureproxy.h"
 #include "document/menudata.h"
 
@@ -11,6 +12,11 @@ BackgroundLoad LoadBackgroundFiles(const QString &chosenPath, MenuData &doc, con
                                    bool fromContainer)
 {
     BackgroundLoad load;
+    QString why;
+    if (!CheckImageFile(chosenPath, &why)) {
+        load.error = QStringLiteral("%1 %2").arg(chosenPath, why);
+        return load;
+    }
     doc.BackgroundPath = chosenPath;
     // Without a work folder there is nowhere to keep the copy and its proxies.
     if (assets.workFolder.isEmpty())

@@ -1,6 +1,7 @@
 #include "assets/pictureimport.h"
 
 #include "assets/imageassets.h"
+#include "assets/imagecheck.h"
 #include "assets/picturenames.h"
 #include "assets/pictureproxy.h"
 #include "assets/picturereduction.h"
@@ -42,12 +43,22 @@ ImportedPicture ImportPicture(const QString &sourcePath, StripData &strip, const
     if (!IsImportablePicture(sourcePath) || assets.workFolder.isEmpty())
         return imported;
 
+    // A picture that cannot be drawn would only leave an empty frame and a
+    // file that every later save carries along.
+    QString why;
+    if (!CheckImageFile(sourcePath, &why)) {
+        imported.error = QStringLiteral("%1 %2").arg(sourcePath, why);
+        return imported;
+    }
     const QString fileName = NormalisedPictureFileName(FileNameOfPath(sourcePath));
     const QString target = UniquePicturePath(assets.file(fileName));
-    // A source that is gone or unreadable leaves the strip as it was rather
-    // than pointing it at a file that does not exist.
-    if (!CopyUpright(sourcePath, target) || !QFileInfo::exists(target))
+    // A source that vanished meanwhile or a full disk leaves the strip as it
+    // was rather than pointing it at a file that does not exist.
+    if (!CopyUpright(sourcePath, target) || !QFileInfo::exists(target)) {
+        QFile::remove(target);
+        imported.error = QStringLiteral("%1 cannot be copied into %2").arg(sourcePath, assets.workFolder);
         return imported;
+    }
 
     const QSize stored = QImageReader(target).size();
     imported.size = stored.isValid() ? stored : QSize(0, 0);

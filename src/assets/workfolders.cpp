@@ -79,6 +79,9 @@ int RemoveObsoleteQRTFolders(const QString &trelmontFolder, UserPrompts *prompts
         auto lock = TryLock(LockPathFor(entry.filePath()));
         if (!lock)
             continue;
+        // Unsaved edits of a crashed run wait until the user was asked about them.
+        if (QFileInfo::exists(JoinPath(entry.filePath(), QLatin1String(kAutosaveFileName))))
+            continue;
         ClearFolder(entry.filePath());
         // Whatever else an interrupted run left in there goes as well.
         QDir(entry.filePath()).removeRecursively();
@@ -87,6 +90,11 @@ int RemoveObsoleteQRTFolders(const QString &trelmontFolder, UserPrompts *prompts
         lock->unlock();
     }
     return removed;
+}
+
+std::unique_ptr<QLockFile> LockWorkFolder(const QString &workFolder)
+{
+    return TryLock(LockPathFor(workFolder));
 }
 
 WorkFolders::WorkFolders() = default;

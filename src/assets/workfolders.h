@@ -13,6 +13,9 @@ class UserPrompts;
 inline constexpr char kTrelmontFolderName[] = "Trelmont";
 inline constexpr char kWorkFolderPrefix[] = "QRT";
 inline constexpr char kInstanceLockName[] = "Hello.lock";
+// Unsaved edits a run keeps in its work folder; a folder holding one is kept
+// at start until its edits were offered back to the user.
+inline constexpr char kAutosaveFileName[] = "Autosave.json";
 
 // Deletes the files directly inside folder (read-only ones too; links are
 // removed, never followed); subfolders stay. Returns how many files it removed.
@@ -22,6 +25,10 @@ int ClearFolder(const QString &folder);
 // instance holds. Returns how many it removed. Shows the one message of
 // this housekeeping when the folder cannot be listed.
 int RemoveObsoleteQRTFolders(const QString &trelmontFolder, UserPrompts *prompts = nullptr);
+
+// The lock of a work folder, taken for as long as the result lives; null when
+// a running instance holds it.
+std::unique_ptr<QLockFile> LockWorkFolder(const QString &workFolder);
 
 // The per-run folders: the Trelmont folder under the application data
 // folder, and in it this run's work folder "QRT" + start time in seconds.

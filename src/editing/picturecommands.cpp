@@ -56,8 +56,13 @@ void LoadNewPicture(Editor &editor)
             WaitCursor wait(editor.services().cursor);
             DialogPrompts prompts(editor.services().dialogs, editor.services().cursor);
             const ImageAssets assets{editor.workFolder(), prompts};
-            if (ImportPicture(chosen, doc.strip(target.column, target.row), assets).attached)
+            const ImportedPicture imported = ImportPicture(chosen, doc.strip(target.column, target.row), assets);
+            if (imported.attached)
                 editor.render().pictureProxiesInUse = true;
+            if (!imported.error.isEmpty()) {
+                prompts.showMessage(imported.error);
+                return;
+            }
         }
         editor.RefreshPreview();
         doc.Modified = true;
@@ -94,15 +99,22 @@ void LoadNewBackgroundImage(Editor &editor)
     const QString chosen = editor.services().dialogs.openFile(kOpenBackgroundTitle, kOpenBackgroundFilter, folder);
     if (chosen.isEmpty())
         return;
-    editor.SetCurrentFile(chosen, editor.currentFileName());
     DialogPrompts prompts(editor.services().dialogs, editor.services().cursor);
     {
         WaitCursor wait(editor.services().cursor);
         const ImageAssets assets{editor.workFolder(), prompts};
         const BackgroundLoad load = LoadBackgroundFiles(chosen, doc, assets, editor.files().fromContainer);
+        // A file that is no usable picture is refused before it replaces the
+        // background the layout has.
+        if (!load.error.isEmpty()) {
+            editor.RefreshPreview();
+            prompts.showMessage(kUnsupportedBackgroundMessage);
+            return;
+        }
         editor.render().backgroundProxyInUse = load.backgroundProxyInUse;
         editor.render().pictureProxiesInUse = load.pictureProxiesInUse;
     }
+    editor.SetCurrentFile(chosen, editor.currentFileName());
     editor.SetLastUsedFolder(FolderOfPath(chosen));
     editor.RefreshPreview(true);
     // Emptying the text boxes changes nothing on the board, so one drawing serves both steps.

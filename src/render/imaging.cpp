@@ -18,6 +18,13 @@ namespace {
 constexpr qint64 kJpegHeaderBytes = 256 * 1024;
 constexpr double kInchesPerMetre = 0.0254;
 
+// Qt refuses to decode more than 128 MB by default, which turns away ordinary
+// 48-megapixel camera pictures; the limit here still stops decompression bombs.
+[[maybe_unused]] const bool kDecodeLimitSet = [] {
+    QImageReader::setAllocationLimit(kImageDecodeLimitMegabytes);
+    return true;
+}();
+
 bool IsJpegFormat(const QByteArray &format)
 {
     return format == "jpeg" || format == "jpg";

@@ -15,6 +15,10 @@ struct ImageResolution {
 
 inline constexpr double kDefaultDpi = 96.0;
 
+// The most memory one decoded image may take; larger images are refused by
+// the decoder instead of exhausting memory.
+inline constexpr int kImageDecodeLimitMegabytes = 512;
+
 // A decoded image with the resolution its file states. An unreadable file
 // gives a null image, whose width is 0.
 struct LoadedImage {

@@ -5,11 +5,14 @@
 #include "scriptdialogs.h"
 #include "scriptsession.h"
 
+#include "editing/autosave.h"
+#include "editing/crashrecovery.h"
 #include "editing/startfolder.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -122,10 +125,17 @@ int RunEditor(int argc, char **argv)
         window.show();
         window.setClientSize(QSize(1600, 900));
         QCoreApplication::processEvents();
+        OfferCrashRecovery(window.editor());
         ScriptSession session(window, scriptDialogs);
         return session.run(script);
     }
     window.showMaximized();
+    // Asked once the window is up, so the restored board shows behind the question's answer.
+    QTimer::singleShot(0, &window, [&window] { OfferCrashRecovery(window.editor()); });
+    QTimer autosave;
+    autosave.setInterval(kAutosaveIntervalMs);
+    QObject::connect(&autosave, &QTimer::timeout, &window, [&window] { AutosaveTick(window.editor()); });
+    autosave.start();
     return app.exec();
 }
 

@@ -120,15 +120,18 @@ TEST(PictureImport, LowResolutionWarningBelow512OnBothSides)
     }
 }
 
-TEST(PictureImport, UndecodableSourceIsCopiedWithZeroSizeWarning)
+// An undecodable file would only give an empty frame that every save carries
+// along; it is refused with its reason and nothing is copied.
+TEST(PictureImport, UndecodableSourceIsRefusedWithAReason)
 {
     AssetFixture f;
     const QString source = WriteBytes(f.sourceFile(QStringLiteral("broken.jpg")), "not a picture");
     const ImportedPicture imported = ImportPicture(source, f.strip, f.assets);
-    EXPECT_TRUE(imported.attached);
-    ASSERT_EQ(f.prompts.shown().size(), 1);
-    EXPECT_TRUE(f.prompts.shown().first().startsWith(QStringLiteral("This 0 x 0 pixel image")));
-    EXPECT_EQ(ReadBytes(f.workFile(QStringLiteral("broken_Proxy.jpg"))), QByteArray("not a picture"));
+    EXPECT_FALSE(imported.attached);
+    EXPECT_TRUE(imported.error.startsWith(source + QStringLiteral(" is not a picture"))) << imported.error.toStdString();
+    EXPECT_TRUE(f.prompts.shown().isEmpty());
+    EXPECT_TRUE(f.strip.SubImageFileName.isEmpty());
+    EXPECT_TRUE(QDir(f.work.path()).isEmpty());
 }
 
 TEST(PictureImport, MissingSourceLeavesTheStripAlone)

@@ -111,7 +111,10 @@ TEST_F(PictureCommandsTest, UnreadableBackgroundSaysSo)
     f.dialogs.files.push_back(broken);
     run(MenuOpen);
     EXPECT_EQ(f.dialogs.texts, QStringList{QStringLiteral("Sorry! Pictorix does not support this image format!")});
-    EXPECT_EQ(f.editor.document().BackgroundPath, broken);
+    // Refused before it replaced anything: the layout keeps no background rather than an unreadable one.
+    EXPECT_TRUE(f.editor.document().BackgroundPath.isEmpty());
+    EXPECT_FALSE(f.editor.document().Modified);
+    EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("/Background.jpg")));
 }
 
 TEST_F(PictureCommandsTest, LoadPictureInPictureModeImportsForTheSelectedStrip)

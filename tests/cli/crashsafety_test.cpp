@@ -1,0 +1,257 @@
+// Power cuts and killed processes while files are written: a file that was
+// being replaced is afterwards either the previous one, intact, or the new
+// one, complete; never a torn mixture. Each writer of containers and TV
+// images is killed (SIGKILL) at random moments of its run, many times, and
+// then run against a full disk.
+
+#include "document/container.h"
+#include "document/layoutpaths.h"
+#include "document/layouttext.h"
+#include "document/menudata.h"
+
+#include "layoutfixtures.h"
+#include "tempdir.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace zorvan {
+namespace {
+
+const QString kProgram = QStringLiteral(ZORVAN_BINARY_DIR "/src/cli/zorvan");
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A background big enough that writing it takes a while: noise does not compress.
+void WriteNoiseJpeg(const QString &path, int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = 0xFF000000u | (random.generate() & 0xFFFFFFu);
+    }
+    ASSERT_TRUE(image.save(path, "JPEG", 95)) << path.toStdString();
+}
+
+// One way the editor's tools replace a file, run as a separate process so it
+// can be killed; check says whether the file now is an intact version.
+struct Writer {
+    const char *name;
+    QStringList arguments;
+    QString target;
+};
+
+// The layout text inside a container, or empty when the container is not
+// whole (damaged, a member missing, not a ZIP at all).
+QString ContainerLayoutText(const QString &container, const QString &scratch)
+{
+    QDir(scratch).removeRecursively();
+    const UnpackResult unpacked = UnpackContainer(container, scratch);
+    if (!unpacked.ok)
+        return QString();
+    for (const char *member : {"Background.jpg", "Layout.XZORVAN", "fries.jpg"}) {
+        if (!QFileInfo::exists(scratch + QLatin1Char('/') + QLatin1String(member)))
+            return QString();
+    }
+    QString text;
+    QString error;
+    if (!ReadLayoutTextFile(scratch + QStringLiteral("/Layout.XZORVAN"), &text, &error))
+        return QString();
+    return text;
+}
+
+class CrashSafety : public ::testing::Test {
+protected:
+    // A legacy layout (migrate writes its container) whose container
+    // (render writes its TV image) exists already: the "previous" files.
+    void MakeLayout(const QString &folder)
+    {
+        this->folder = folder;
+        support = folder + QStringLiteral("/Lunch_SupportFiles");
+        ASSERT_TRUE(QDir().mkpath(support));
+        legacy = folder + QStringLiteral("/ZorvanLayout_Lunch.XZORVAN");
+        container = folder + QStringLiteral("/Lunch_LAYOUT.ZORVAN");
+        tvImage = folder + QStringLiteral("/Lunch_TV.jpg");
+        WriteNoiseJpeg(support + QStringLiteral("/Lunch-ZORVANBGD.jpg"), 1600, 1200, 1);
+        WriteNoiseJpeg(support + QStringLiteral("/fries.jpg"), 300, 200, 2);
+        WriteLegacy(QStringLiteral("Fries"));
+        ASSERT_EQ(Run({QStringLiteral("migrate"), legacy}), 0);
+        ASSERT_EQ(Run({QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}), 0);
+        previousText = ContainerLayoutText(container, scratch());
+        previousTv = ReadAll(tvImage);
+        ASSERT_FALSE(previousText.isEmpty());
+
+        // The next version: other texts and a different background.
+        WriteLegacy(QStringLiteral("Curly fries"));
+        WriteNoiseJpeg(support + QStringLiteral("/Lunch-ZORVANBGD.jpg"), 1600, 1200, 3);
+    }
+
+    void WriteLegacy(const QString &text)
+    {
+        MenuData doc;
+        doc.strip(0, 0).SubImageFileName = QStringLiteral("C:\\Menus\\Lunch_SupportFiles\\fries.jpg");
+        doc.strip(0, 0).MainItemTextParams.Text = text;
+        doc.strip(0, 0).MainItemTextParams.Font = QStringLiteral("DejaVu Sans");
+        doc.strip(1, 4).MainItemTextParams.Text = QStringLiteral("Cola");
+        QString error;
+        ASSERT_TRUE(WriteLayoutTextFile(legacy, WriteLayoutText(doc, QStringLiteral("C:\\Menus\\Lunch-ZORVANBGD.jpg")), &error));
+    }
+
+    QString scratch() const { return dir.file(QStringLiteral("scratch")); }
+
+    int Run(const QStringList &arguments, QByteArray *err = nullptr)
+    {
+        QProcess process;
+        process.setProcessEnvironment(Environment());
+        process.start(kProgram, arguments);
+        if (!process.waitForFinished(120000))
+            return -1;
+        if (err)
+            *err = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QProcessEnvironment Environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("ZORVAN_APPDATA_DIR"), dir.file(QStringLiteral("appdata")));
+        return environment;
+    }
+
+    // Every tool that replaces a container or a TV image in place; the save
+    // command's own writer belongs in this table as well.
+    QList<Writer> Writers() const
+    {
+        return {
+            {"migrate", {QStringLiteral("migrate"), legacy}, container},
+            {"render", {QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}, tvImage},
+        };
+    }
+
+    // The new version of every file, from one run that is not interrupted;
+    // then the previous files are put back.
+    void LearnNextVersion()
+    {
+        const QByteArray oldContainer = ReadAll(container);
+        ASSERT_EQ(Run({QStringLiteral("migrate"), legacy}), 0);
+        nextText = ContainerLayoutText(container, scratch());
+        ASSERT_EQ(Run({QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}), 0);
+        nextTv = ReadAll(tvImage);
+        ASSERT_NE(nextText, previousText);
+        ASSERT_NE(nextTv, previousTv);
+        ASSERT_TRUE(test::WriteFile(container, oldContainer));
+        ASSERT_TRUE(test::WriteFile(tvImage, previousTv));
+    }
+
+    // Either version, whole.
+    void ExpectIntact(const QString &when)
+    {
+        const QString text = ContainerLayoutText(container, scratch());
+        EXPECT_TRUE(text == previousText || text == nextText) << "torn container " << when.toStdString();
+        const QByteArray tv = ReadAll(tvImage);
+        EXPECT_TRUE(tv == previousTv || tv == nextTv) << "torn TV image " << when.toStdString() << " ("
+                                                      << tv.size() << " bytes)";
+    }
+
+    // Kills each writer at random moments up to a little beyond the time an
+    // uninterrupted run takes.
+    void KillRepeatedly(int rounds, int uninterruptedStatus = 0)
+    {
+        QRandomGenerator random(20261210);
+        for (const Writer &writer : Writers()) {
+            QElapsedTimer clock;
+            clock.start();
+            ASSERT_EQ(Run(writer.arguments), uninterruptedStatus) << writer.name;
+            const qint64 runMs = std::max<qint64>(clock.elapsed(), 50);
+            for (int round = 0; round < rounds; ++round) {
+                QProcess process;
+                process.setProcessEnvironment(Environment());
+                process.start(kProgram, writer.arguments);
+                ASSERT_TRUE(process.waitForStarted()) << writer.name;
+                const qint64 delay = qint64(random.bounded(double(runMs) * 1.1));
+                QThread::msleep(static_cast<unsigned long>(delay));
+                process.kill();
+                process.waitForFinished(60000);
+                ExpectIntact(QStringLiteral("after killing %1 at %2 ms of %3 ms").arg(QLatin1String(writer.name)).arg(delay).arg(runMs));
+                if (HasFailure())
+                    return;
+            }
+        }
+    }
+
+    test::TempDir dir;
+    QString folder, support, legacy, container, tvImage;
+    QString previousText, nextText;
+    QByteArray previousTv, nextTv;
+};
+
+TEST_F(CrashSafety, KilledWritersNeverLeaveATornContainerOrTvImage)
+{
+    MakeLayout(dir.file(QStringLiteral("menus")));
+    LearnNextVersion();
+    if (HasFailure())
+        return;
+    KillRepeatedly(30);
+}
+
+// A small file system of its own, filled up: the writers fail with one clear
+// line and leave the previous files intact, also when killed on the way.
+TEST_F(CrashSafety, AFullDiskFailsCleanlyAndKeepsThePreviousFiles)
+{
+    const QString mountPoint = dir.file(QStringLiteral("small-disk"));
+    ASSERT_TRUE(QDir().mkpath(mountPoint));
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=8m") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root and mount permission), so no full disk can be made";
+    struct Unmount {
+        QString path;
+        ~Unmount() { ::umount2(QFile::encodeName(path).constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+
+    MakeLayout(mountPoint + QStringLiteral("/menus"));
+    if (HasFailure())
+        return;
+    // Fill what is left but a few kilobytes.
+    {
+        QFile filler(mountPoint + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(64 * 1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        filler.resize(std::max<qint64>(0, filler.size() - 16 * 1024));
+    }
+    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    for (const Writer &writer : Writers()) {
+        QByteArray err;
+        EXPECT_EQ(Run(writer.arguments, &err), 2) << writer.name << ": " << err.toStdString();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains(QFile::encodeName(folder))) << err.toStdString();
+        nextText = previousText;
+        nextTv = previousTv;
+        ExpectIntact(QStringLiteral("after %1 on a full disk").arg(QLatin1String(writer.name)));
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before) << "a failed write left files behind";
+    }
+    KillRepeatedly(5, 2);
+}
+
+} // namespace
+} // namespace zorvan
