@@ -16,14 +16,14 @@ using I = ButtonIcon;
 
 ControlSpec Make(int id, const char *caption, K kind, bool enabled, QRect r, I icon = I::None)
 {
-    ControlSpec spec;
-    spec.id = id;
-    spec.caption = QString::fromUtf8(caption);
-    spec.kind = kind;
-    spec.enabled = enabled;
-    spec.dialogRect = r;
-    spec.icon = icon;
-    return spec;
+    ControlSpec entry;
+    entry.id = id;
+    entry.caption = QString::fromUtf8(caption);
+    entry.kind = kind;
+    entry.enabled = enabled;
+    entry.dialogRect = r;
+    entry.icon = icon;
+    return entry;
 }
 
 ControlSpec Icon(int id, I icon, bool enabled, int x, int y)
@@ -33,15 +33,15 @@ ControlSpec Icon(int id, I icon, bool enabled, int x, int y)
 
 ControlSpec CheckLeft(int id, const char *caption, bool enabled, QRect r)
 {
-    ControlSpec spec = Make(id, caption, K::CheckBox, enabled, r);
-    spec.textLeft = true;
-    return spec;
+    ControlSpec entry = Make(id, caption, K::CheckBox, enabled, r);
+    entry.textLeft = true;
+    return entry;
 }
 
-ControlSpec Hidden(ControlSpec spec)
+ControlSpec Hidden(ControlSpec entry)
 {
-    spec.visible = false;
-    return spec;
+    entry.visible = false;
+    return entry;
 }
 
 std::vector<ControlSpec> BuildTable()
@@ -150,9 +150,9 @@ const ControlSpec *FindControl(int id)
 {
     if (id == ctl::NoId)
         return nullptr;
-    for (const ControlSpec &spec : ControlTable())
-        if (spec.id == id)
-            return &spec;
+    for (const ControlSpec &entry : ControlTable())
+        if (entry.id == id)
+            return &entry;
     return nullptr;
 }
 

@@ -7,20 +7,20 @@ namespace zorvan {
 ControlState InitialControlState(int id)
 {
     ControlState state;
-    if (const ControlSpec *spec = FindControl(id)) {
-        state.enabled = spec->enabled;
-        state.visible = spec->visible;
-        if (spec->kind != ControlKind::TextBox && spec->kind != ControlKind::DropList)
-            state.caption = spec->caption;
+    if (const ControlSpec *entry = FindControl(id)) {
+        state.enabled = entry->enabled;
+        state.visible = entry->visible;
+        if (entry->kind != ControlKind::TextBox && entry->kind != ControlKind::DropList)
+            state.caption = entry->caption;
     }
     return state;
 }
 
 MemoryPanel::MemoryPanel()
 {
-    for (const ControlSpec &spec : ControlTable())
-        if (FindControl(spec.id))
-            m_controls[spec.id] = InitialControlState(spec.id);
+    for (const ControlSpec &entry : ControlTable())
+        if (FindControl(entry.id))
+            m_controls[entry.id] = InitialControlState(entry.id);
 }
 
 void MemoryPanel::setEnabled(int id, bool enabled)

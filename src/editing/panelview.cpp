@@ -6,8 +6,8 @@ namespace zorvan {
 
 QRect PanelView::controlRect(int id) const
 {
-    const ControlSpec *spec = FindControl(id);
-    return spec ? DialogUnits{}.rect(spec->dialogRect) : QRect();
+    const ControlSpec *entry = FindControl(id);
+    return entry ? DialogUnits{}.rect(entry->dialogRect) : QRect();
 }
 
 } // namespace zorvan

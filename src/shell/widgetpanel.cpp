@@ -38,33 +38,33 @@ void FitCaption(QWidget *w, int width)
 
 WidgetPanel::WidgetPanel(QWidget *parent, const DialogUnits &units, Pressed pressed) : m_pressed(std::move(pressed))
 {
-    for (const ControlSpec &spec : ControlTable()) {
-        QWidget *w = create(spec, parent);
-        w->setEnabled(spec.enabled);
-        w->setVisible(spec.visible);
-        m_placements.emplace_back(w, spec.dialogRect);
-        if (spec.id != ctl::NoId) {
-            w->setObjectName(QStringLiteral("control%1").arg(spec.id));
-            m_widgets[spec.id] = w;
-            m_ids.push_back(spec.id);
+    for (const ControlSpec &entry : ControlTable()) {
+        QWidget *w = create(entry, parent);
+        w->setEnabled(entry.enabled);
+        w->setVisible(entry.visible);
+        m_placements.emplace_back(w, entry.dialogRect);
+        if (entry.id != ctl::NoId) {
+            w->setObjectName(QStringLiteral("control%1").arg(entry.id));
+            m_widgets[entry.id] = w;
+            m_ids.push_back(entry.id);
         }
     }
     layout(units);
 }
 
-QWidget *WidgetPanel::create(const ControlSpec &spec, QWidget *parent)
+QWidget *WidgetPanel::create(const ControlSpec &entry, QWidget *parent)
 {
-    const int id = spec.id;
-    switch (spec.kind) {
+    const int id = entry.id;
+    switch (entry.kind) {
     case ControlKind::Button: {
-        auto *button = new QPushButton(spec.caption, parent);
+        auto *button = new QPushButton(entry.caption, parent);
         button->setFocusPolicy(Qt::TabFocus);
         QObject::connect(button, &QPushButton::clicked, [this, id] { m_pressed(id); });
         return button;
     }
     case ControlKind::IconButton: {
         auto *button = new QPushButton(parent);
-        button->setIcon(MakeButtonIcon(spec.icon, 32));
+        button->setIcon(MakeButtonIcon(entry.icon, 32));
         button->setFocusPolicy(Qt::TabFocus);
         // Each press is one step, even when held down.
         button->setAutoRepeat(false);
@@ -72,21 +72,21 @@ QWidget *WidgetPanel::create(const ControlSpec &spec, QWidget *parent)
         return button;
     }
     case ControlKind::CheckBox: {
-        auto *box = new QCheckBox(spec.caption, parent);
-        if (spec.textLeft)
+        auto *box = new QCheckBox(entry.caption, parent);
+        if (entry.textLeft)
             box->setLayoutDirection(Qt::RightToLeft);
         QObject::connect(box, &QCheckBox::clicked, [this, id] { m_pressed(id); });
         return box;
     }
     case ControlKind::GroupBox: {
-        auto *group = new QGroupBox(spec.caption, parent);
+        auto *group = new QGroupBox(entry.caption, parent);
         group->lower();
         return group;
     }
     case ControlKind::Label:
     case ControlKind::ValueLabel: {
-        auto *label = new QLabel(spec.caption, parent);
-        if (spec.kind == ControlKind::ValueLabel)
+        auto *label = new QLabel(entry.caption, parent);
+        if (entry.kind == ControlKind::ValueLabel)
             label->setAlignment(Qt::AlignCenter);
         return label;
     }

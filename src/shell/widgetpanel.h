@@ -46,7 +46,7 @@ public:
     std::pair<int, int> textSelection(int id) const override;
 
 private:
-    QWidget *create(const ControlSpec &spec, QWidget *parent);
+    QWidget *create(const ControlSpec &entry, QWidget *parent);
     bool usable(int id, QString *why) const;
 
     std::map<int, QWidget *> m_widgets;

@@ -15,9 +15,9 @@ using namespace ctl;
 std::set<int> EnabledVisible(const PanelView &panel)
 {
     std::set<int> ids;
-    for (const ControlSpec &spec : ControlTable())
-        if (FindControl(spec.id) && panel.isVisible(spec.id) && panel.isEnabled(spec.id))
-            ids.insert(spec.id);
+    for (const ControlSpec &entry : ControlTable())
+        if (FindControl(entry.id) && panel.isVisible(entry.id) && panel.isEnabled(entry.id))
+            ids.insert(entry.id);
     return ids;
 }
 
@@ -49,8 +49,8 @@ protected:
 TEST_F(ControlPanelTest, EditingControlsOffLeavesOnlyTheAlwaysAvailableCommands)
 {
     // Switch everything on first, so that "off" has something to undo.
-    for (const ControlSpec &spec : ControlTable())
-        view.setEnabled(spec.id, true);
+    for (const ControlSpec &entry : ControlTable())
+        view.setEnabled(entry.id, true);
     view.setChecked(Macro, true);
     panel.SetEditingControls(false);
     EXPECT_EQ(EnabledVisible(view), Union(kAlwaysOn, {EditStripBackground, Undo, SpaceGroupEvenly, EditPictureGroup}));

@@ -76,17 +76,17 @@ TEST(ControlTable, VisibleControlsHaveTheirCaptionKindStateAndPlace)
 {
     for (const VisibleControl &expected : kVisible) {
         SCOPED_TRACE(expected.id);
-        const ControlSpec *spec = FindControl(expected.id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(spec->caption, QString::fromUtf8(expected.caption));
-        EXPECT_EQ(spec->kind, expected.kind);
-        EXPECT_EQ(spec->enabled, expected.enabled);
-        EXPECT_TRUE(spec->visible);
-        EXPECT_EQ(spec->dialogRect.topLeft(), QPoint(expected.x, expected.y));
-        EXPECT_GT(spec->dialogRect.width(), 0);
-        EXPECT_GT(spec->dialogRect.height(), 0);
-        EXPECT_LE(spec->dialogRect.right(), kDialogWidth);
-        EXPECT_LE(spec->dialogRect.bottom(), kDialogHeight);
+        const ControlSpec *entry = FindControl(expected.id);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->caption, QString::fromUtf8(expected.caption));
+        EXPECT_EQ(entry->kind, expected.kind);
+        EXPECT_EQ(entry->enabled, expected.enabled);
+        EXPECT_TRUE(entry->visible);
+        EXPECT_EQ(entry->dialogRect.topLeft(), QPoint(expected.x, expected.y));
+        EXPECT_GT(entry->dialogRect.width(), 0);
+        EXPECT_GT(entry->dialogRect.height(), 0);
+        EXPECT_LE(entry->dialogRect.right(), kDialogWidth);
+        EXPECT_LE(entry->dialogRect.bottom(), kDialogHeight);
     }
 }
 
@@ -95,9 +95,9 @@ TEST(ControlTable, HiddenControlsThatMatterExistHidden)
     for (int id : {ctl::LoadBackground, ctl::MainItemActive, ctl::SubItemActive, ctl::PricesActive, ctl::SizeLeft,
                    ctl::SizeRight, ctl::SizeValue}) {
         SCOPED_TRACE(id);
-        const ControlSpec *spec = FindControl(id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_FALSE(spec->visible);
+        const ControlSpec *entry = FindControl(id);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_FALSE(entry->visible);
     }
     EXPECT_EQ(FindControl(ctl::LoadBackground)->caption, QStringLiteral("Load New Background Image"));
     for (int id : {ctl::MainItemActive, ctl::SubItemActive, ctl::PricesActive})
@@ -126,9 +126,9 @@ TEST(ControlTable, SmallButtonsCarryTheirIcons)
 TEST(ControlTable, IdsAreUniqueAndUnknownIdsFindNothing)
 {
     std::set<int> seen;
-    for (const ControlSpec &spec : ControlTable()) {
-        if (spec.id != ctl::NoId) {
-            EXPECT_TRUE(seen.insert(spec.id).second) << spec.id;
+    for (const ControlSpec &entry : ControlTable()) {
+        if (entry.id != ctl::NoId) {
+            EXPECT_TRUE(seen.insert(entry.id).second) << entry.id;
         }
     }
     EXPECT_EQ(FindControl(ctl::NoId), nullptr);

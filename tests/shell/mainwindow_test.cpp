@@ -118,14 +118,14 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDialogUnitPositions)
     const DialogUnits units = DialogBaseUnits(window->boardView().font());
     EXPECT_GT(units.baseX, 3);
     EXPECT_GT(units.baseY, 8);
-    for (const ControlSpec &spec : ControlTable()) {
-        if (!FindControl(spec.id))
+    for (const ControlSpec &entry : ControlTable()) {
+        if (!FindControl(entry.id))
             continue;
-        SCOPED_TRACE(spec.id);
-        QWidget *w = window->panel().widget(spec.id);
+        SCOPED_TRACE(entry.id);
+        QWidget *w = window->panel().widget(entry.id);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->pos(), units.rect(spec.dialogRect).topLeft());
-        if (spec.kind == ControlKind::IconButton) {
+        EXPECT_EQ(w->pos(), units.rect(entry.dialogRect).topLeft());
+        if (entry.kind == ControlKind::IconButton) {
             EXPECT_FALSE(qobject_cast<QAbstractButton *>(w)->icon().isNull());
         }
     }
