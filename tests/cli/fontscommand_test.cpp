@@ -1,4 +1,5 @@
 #include "clicommands.h"
+#include "clirun.h"
 
 #include "document/container.h"
 #include "document/layouttext.h"
@@ -20,24 +21,8 @@ using namespace zorvan;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome RunZorvan(const QStringList &args)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    Outcome o;
-    o.status = cli::RunCommand(args, out, err);
-    o.out = out.data();
-    o.err = err.data();
-    return o;
-}
+using test::Outcome;
+using test::RunZorvan;
 
 // A layout using an installed face, a stand-in, a carried face this machine
 // lacks and a missing face travelling without a file.

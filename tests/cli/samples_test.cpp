@@ -2,6 +2,7 @@
 // open, render and keep showing every kind of strip the editor draws.
 
 #include "clicommands.h"
+#include "clirun.h"
 #include "progressbar.h"
 
 #include <QBuffer>
@@ -18,25 +19,7 @@ using namespace zorvan;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome RunCli(const QStringList &args)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    Outcome o;
-    o.status = cli::RunCommand(args, out, err);
-    o.out = out.data();
-    o.err = err.data();
-    return o;
-}
-
+using test::Outcome;
 QString Sample(const char *name)
 {
     return QStringLiteral(ZORVAN_SOURCE_DIR "/samples/") + QLatin1String(name);
@@ -59,7 +42,7 @@ TEST(DemoBoards, RenderAsTheirShippedTvImages)
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         const QString out = dir.filePath(QStringLiteral("board.jpg"));
-        const Outcome o = RunCli({QStringLiteral("render"), Sample(board.container), QStringLiteral("-o"), out});
+        const Outcome o = test::RunZorvan({QStringLiteral("render"), Sample(board.container), QStringLiteral("-o"), out});
         ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
         EXPECT_EQ(o.out, out.toUtf8() + '\n');
         const QImage rendered(out);
@@ -76,7 +59,7 @@ TEST(DemoBoards, RenderAsTheirShippedTvImages)
 TEST(DemoBoards, CarryTheirFontsAndNeedNoneMissing)
 {
     for (const Board &board : kBoards) {
-        const Outcome o = RunCli({QStringLiteral("fonts"), Sample(board.container)});
+        const Outcome o = test::RunZorvan({QStringLiteral("fonts"), Sample(board.container)});
         ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
         const QStringList lines = QString::fromUtf8(o.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty());
@@ -93,7 +76,7 @@ TEST(DemoBoards, ShowEveryKindOfStrip)
 {
     constexpr int kNone = 65536;
     for (const Board &board : kBoards) {
-        const Outcome o = RunCli({QStringLiteral("dump"), Sample(board.container)});
+        const Outcome o = test::RunZorvan({QStringLiteral("dump"), Sample(board.container)});
         ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
         const QJsonArray strips = QJsonDocument::fromJson(o.out).object().value(QLatin1String("Strips")).toArray();
         bool fill = false, frame = false, crop = false, brightness = false, shadow = false, tabs = false,
@@ -126,7 +109,7 @@ TEST(DemoBoards, RenderOnATerminalErasesItsBarBeforeThePath)
     ASSERT_TRUE(dir.isValid());
     const QString out = dir.filePath(QStringLiteral("board.jpg"));
     cli::ProgressBar::SetEnabled(true);
-    const Outcome o = RunCli({QStringLiteral("render"), Sample(kBoards[0].container), QStringLiteral("-o"), out});
+    const Outcome o = test::RunZorvan({QStringLiteral("render"), Sample(kBoards[0].container), QStringLiteral("-o"), out});
     cli::ProgressBar::SetEnabled(false);
     ASSERT_EQ(o.status, cli::kExitOk) << o.err.toStdString();
     EXPECT_TRUE(o.out.startsWith("\r\033[Krender ["));
