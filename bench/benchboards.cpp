@@ -118,21 +118,17 @@ void WriteTextBoardFiles(const QString &folder)
                   dir.filePath(QStringLiteral("Background.jpg")), dir.filePath(QStringLiteral("Background_Proxy.jpg")));
 }
 
-MenuData TextBoardDocument(const QString &folder)
+void FillTextHeavyStrips(MenuData &doc, int columns, int rows)
 {
-    MenuData doc;
-    doc.BackgroundPath = QDir(folder).filePath(QStringLiteral("Background.jpg"));
-    doc.NumberOfColumns = kMaxColumns;
-    doc.NumberOfRows = kMaxRows;
     const QString faces[] = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                              QStringLiteral("Open Sans")};
-    for (int c = 0; c < kMaxColumns; ++c) {
-        for (int r = 0; r < kMaxRows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+        for (int r = 0; r < rows; ++r) {
             StripData &s = doc.strip(c, r);
             s.CaloriesTextColor = 0x0000FFFF;
             s.CaloriesItalics = (r % 2) == 1;
             TextParams &main = s.MainItemTextParams;
-            main.Text = QStringLiteral("Double Cheeseburger %1\r\nDeluxe").arg(c * kMaxRows + r);
+            main.Text = QStringLiteral("Double Cheeseburger %1\r\nDeluxe").arg(c * rows + r);
             main.Font = faces[(c + r) % 3];
             main.Bold = true;
             main.ScaleFactor = 0.3;
@@ -154,6 +150,15 @@ MenuData TextBoardDocument(const QString &folder)
             prices.GroupAlignment = (c + r) % 3;
         }
     }
+}
+
+MenuData TextBoardDocument(const QString &folder)
+{
+    MenuData doc;
+    doc.BackgroundPath = QDir(folder).filePath(QStringLiteral("Background.jpg"));
+    doc.NumberOfColumns = kMaxColumns;
+    doc.NumberOfRows = kMaxRows;
+    FillTextHeavyStrips(doc, kMaxColumns, kMaxRows);
     return doc;
 }
 

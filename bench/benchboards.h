@@ -29,6 +29,8 @@ MenuData PictureBoardDocument(const QString &folder);
 // columns, calories and an outline) in three faces, on a 1080 x 1920
 // background with its proxy in folder.
 void WriteTextBoardFiles(const QString &folder);
+// Fills the first columns x rows strips with the texts of the text-heavy boards.
+void FillTextHeavyStrips(MenuData &doc, int columns, int rows);
 MenuData TextBoardDocument(const QString &folder);
 
 } // namespace zorvan::bench
