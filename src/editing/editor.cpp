@@ -14,12 +14,15 @@
 #include "editing/openlayout.h"
 #include "editing/editorwindow.h"
 #include "editing/helpcommands.h"
+#include "editing/movecommands.h"
 #include "editing/panelcommands.h"
 #include "editing/picturecommands.h"
 #include "editing/savecommands.h"
 #include "editing/panelview.h"
 #include "editing/selectionoutlines.h"
 #include "editing/sessioncommands.h"
+#include "editing/sizecommands.h"
+#include "editing/spacingcommands.h"
 #include "editing/stripmodes.h"
 #include "editing/textentry.h"
 #include "editing/stripcommands.h"
@@ -58,6 +61,9 @@ void Editor::RegisterCommands()
     RegisterTextEntryCommands(*this);
     RegisterSaveCommands(*this);
     RegisterStripCommands(*this);
+    RegisterMoveCommands(*this);
+    RegisterSizeCommands(*this);
+    RegisterSpacingCommands(*this);
 }
 
 void Editor::Initialise(const QString &programFolder)
