@@ -8,6 +8,7 @@
 #include "editing/stripmodes.h"
 #include "editing/textstripfit.h"
 #include "render/boardgeometry.h"
+#include "render/centredblock.h"
 
 #include <cmath>
 
@@ -36,26 +37,9 @@ bool FixCentredBlock(Editor &editor, const ColumnRow &strip, int item)
         return false;
     const RenderState &render = editor.render();
     StripData &data = doc.strip(strip.column, strip.row);
-    const double cellWidth = render.cellGrid.at(strip.column, strip.row).width();
-    const QRectF text = render.textScreenRects.at(strip.column, strip.row)[size_t(item)];
-    const int alignment = style.block(item).GroupAlignment;
-    // The reference point counts in cell widths from the box's left edge and
-    // marks the block's left edge, centre or right edge by its alignment.
-    double xref = 0.5 * data.XSizeFactor;
-    if (cellWidth > 0.0 && text.width() > 0.0) {
-        if (item != Prices) {
-            const double boxLeft =
-                GraphicsToScreen(render, StripRectInGraphicsSpace(render, doc, strip.column, strip.row)).left();
-            const double anchor = alignment == AlignRight    ? text.right()
-                                  : alignment == AlignCenter ? text.center().x()
-                                                             : text.left();
-            xref = (anchor - boxLeft) / cellWidth;
-        } else if (alignment == AlignLeft) {
-            xref -= text.width() / 2.0 / cellWidth;
-        } else if (alignment == AlignRight) {
-            xref += text.width() / 2.0 / cellWidth;
-        }
-    }
+    // A block that cannot be measured goes to the middle of its box.
+    const double xref =
+        CentredBlockXref(render, doc, strip.column, strip.row, item).value_or(0.5 * data.XSizeFactor);
     for (StripData *s : {&data, &style}) {
         s->block(item).CenterInStrip = false;
         s->block(item).Xref = xref;
