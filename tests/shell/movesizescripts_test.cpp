@@ -1,0 +1,177 @@
+// Scripted presses of the move, size and spacing buttons through the real window.
+#include "document/layouttext.h"
+#include "document/menudata.h"
+
+#include "tempdir.h"
+#include "zipfixture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace zorvan {
+namespace {
+
+class MoveSizeScriptsTest : public ::testing::Test {
+protected:
+    test::TempDir temp;
+
+    QString path(const QString &name) const { return temp.file(name); }
+
+    // A container of a 2 x 4 layout on a 400 x 400 board: (1, 2) holds two lines of soup
+    // and a price on a green fill, (0, 0) is an empty blue box.
+    QString Container()
+    {
+        auto doc = std::make_unique<MenuData>();
+        doc->NumberOfColumns = 2;
+        doc->NumberOfRows = 4;
+        doc->strip(0, 0).BackGroundColor = MakeColour(0, 0, 200);
+        StripData &soup = doc->strip(1, 2);
+        soup.BackGroundColor = MakeColour(0, 90, 0);
+        for (TextParams *block : {&soup.MainItemTextParams, &soup.PricesTextParams}) {
+            block->Font = QStringLiteral("DejaVu Sans");
+            block->Yref = 0.2;
+        }
+        soup.MainItemTextParams.Text = QStringLiteral("Soup\r\nTomato");
+        soup.MainItemTextParams.Xref = 0.2;
+        soup.MainItemTextParams.ScaleFactor = 0.2;
+        soup.PricesTextParams.Text = QStringLiteral("4.50");
+        soup.PricesTextParams.Xref = 0.9;
+        soup.PricesTextParams.ScaleFactor = 0.6;
+        soup.PricesTextParams.Yref = 0.6;
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        const QString file = path(QStringLiteral("Lunch_LAYOUT.ZORVAN"));
+        EXPECT_TRUE(test::WriteZip(
+            file, {{"Layout.XZORVAN",
+                    EncodeLayoutBytes(ScrambleLayoutText(WriteLayoutText(*doc, QStringLiteral("Background.jpg"))))},
+                   {"Background.jpg", jpeg}}));
+        return file;
+    }
+
+    int run(const QString &script, QString *errors)
+    {
+        QFile out(path(QStringLiteral("session.txt")));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(script.toUtf8());
+        out.close();
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZORVAN_APPDATA_DIR"), path(QStringLiteral("appdata")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(ZORVAN_BINARY_DIR "/src/shell/zorvan-editor"),
+                      {QStringLiteral("--script"), out.fileName()});
+        EXPECT_TRUE(process.waitForFinished(60000));
+        *errors = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QJsonObject state(const QString &name) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+    static QJsonObject Strip(const QJsonObject &state, int column, int row)
+    {
+        for (const QJsonValue &strip : state[QStringLiteral("Document")][QStringLiteral("Strips")].toArray())
+            if (strip[QStringLiteral("Column")].toInt() == column && strip[QStringLiteral("Row")].toInt() == row)
+                return strip.toObject();
+        return {};
+    }
+    static double Field(const QJsonObject &state, int column, int row, const char *block, const char *field)
+    {
+        const QJsonObject strip = Strip(state, column, row);
+        const QJsonValue value = block ? strip[QLatin1String(block)][QLatin1String(field)]
+                                       : strip[QLatin1String(field)];
+        EXPECT_TRUE(value.isDouble()) << block << "." << field;
+        return value.toDouble();
+    }
+    static QJsonObject Control(const QJsonObject &state, int id)
+    {
+        return state[QStringLiteral("Controls")][QString::number(id)].toObject();
+    }
+};
+
+TEST_F(MoveSizeScriptsTest, PressesWithShiftAndAltMoveSizeAndSpaceTheSelection)
+{
+    const QString layout = Container();
+    QString errors;
+    const QString script = QStringLiteral(
+        "answer no\n"
+        "open %1\n"
+        "click-text 1 2 0\n"
+        "expect-status EDIT MODE:  TEXT\n"
+        "button 1003\n"
+        "button 1003 shift\n"
+        "button 1003 alt\n"
+        "button 1001 alt\n"
+        "dump %2\n"
+        "check 1104\n"
+        "button 1004 shift\n"
+        "dump %3\n"
+        "button 1005\n"
+        "button 1005 alt\n"
+        "button 1025\n"
+        "button 1033\n"
+        "button 1012 alt\n"
+        "dump %4\n"
+        "click-strip 0 0\n"
+        "expect-status EDIT MODE:  BACKGROUND\n"
+        "check 1180\n"
+        "button 1011\n"
+        "button 1006 shift\n"
+        "button 1006\n"
+        "dump %5\n")
+                               .arg(layout, path(QStringLiteral("moved.json")), path(QStringLiteral("all.json")),
+                                    path(QStringLiteral("sized.json")), path(QStringLiteral("box.json")));
+    ASSERT_EQ(run(script, &errors), 0) << qPrintable(errors);
+
+    const QJsonObject moved = state(QStringLiteral("moved.json"));
+    // 0.01 + 0.001 + 0.1 to the right; Alt moves up a whole cell.
+    EXPECT_NEAR(Field(moved, 1, 2, "MainItemTextParams", "Xref"), 0.311, 1e-9);
+    EXPECT_NEAR(Field(moved, 1, 2, "MainItemTextParams", "Yref"), -0.8, 1e-9);
+    EXPECT_NEAR(Field(moved, 1, 2, "PricesTextParams", "Xref"), 0.9, 1e-9);
+    EXPECT_TRUE(moved[QStringLiteral("Modified")].toBool());
+
+    const QJsonObject all = state(QStringLiteral("all.json"));
+    EXPECT_TRUE(Control(all, 1104)[QStringLiteral("checked")].toBool());
+    EXPECT_FALSE(Control(all, 1109)[QStringLiteral("checked")].toBool());
+    EXPECT_NEAR(Field(all, 1, 2, "MainItemTextParams", "Yref"), -0.7, 1e-9);
+    EXPECT_NEAR(Field(all, 1, 2, "PricesTextParams", "Yref"), 0.7, 1e-9);
+
+    const QJsonObject sized = state(QStringLiteral("sized.json"));
+    EXPECT_NEAR(Field(sized, 1, 2, "MainItemTextParams", "ScaleFactor"), 1.3, 1e-9);
+    EXPECT_NEAR(Field(sized, 1, 2, "MainItemTextParams", "LineSpacingFactor"), 1.01, 1e-9);
+    EXPECT_EQ(Control(sized, 1050)[QStringLiteral("caption")].toString(), QStringLiteral("1.3"));
+    EXPECT_EQ(Control(sized, 1066)[QStringLiteral("caption")].toString(), QStringLiteral("8.2"));
+    EXPECT_EQ(Control(sized, 1081)[QStringLiteral("caption")].toString(), QStringLiteral("3.6"));
+    EXPECT_NEAR(Field(sized, 1, 2, nullptr, "PriceTabSpacingFactor"), 8.2, 1e-9);
+    EXPECT_NEAR(Field(sized, 1, 2, nullptr, "CaloriesSpacingFactor"), 3.6, 1e-9);
+
+    const QJsonObject box = state(QStringLiteral("box.json"));
+    EXPECT_TRUE(Control(box, 1180)[QStringLiteral("checked")].toBool());
+    EXPECT_FALSE(Control(box, 1179)[QStringLiteral("checked")].toBool());
+    EXPECT_NEAR(Field(box, 0, 0, nullptr, "XSizeFactor"), 1.1, 1e-9);
+    // "Macro" outweighs Shift: a whole cell shorter, and no shorter than nothing.
+    EXPECT_EQ(Field(box, 0, 0, nullptr, "YSizeFactor"), 0.0);
+    // The text strip left Text mode with its changes.
+    EXPECT_NEAR(Field(box, 1, 2, "MainItemTextParams", "ScaleFactor"), 1.3, 1e-9);
+}
+
+} // namespace
+} // namespace zorvan
