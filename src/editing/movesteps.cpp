@@ -1,5 +1,7 @@
 #include "editing/movesteps.h"
 
+#include "editing/controlids.h"
+
 namespace zorvan {
 
 namespace {
@@ -36,6 +38,23 @@ double StepSize(StepKind kind, bool textMode, const StepKeys &keys)
     if (keys.macro || keys.alt)
         return steps.coarse;
     return keys.shift ? steps.fine : steps.plain;
+}
+
+QString StepKeysHint(int controlId)
+{
+    switch (controlId) {
+    case ctl::MoveUp:
+    case ctl::MoveDown:
+    case ctl::MoveLeft:
+    case ctl::MoveRight:
+    case ctl::SizeUp:
+    case ctl::SizeDown:
+    case ctl::SizeLeft:
+    case ctl::SizeRight: return QStringLiteral("Shift: finer steps. Alt or Ctrl: coarser steps, as with \"Macro\".");
+    case ctl::LineSpacingUp:
+    case ctl::LineSpacingDown: return QStringLiteral("Alt or Ctrl: finer steps.");
+    }
+    return {};
 }
 
 } // namespace zorvan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace zorvan {
 
 // What a press of an arrow or spacing button changes.
@@ -24,5 +26,9 @@ struct StepKeys {
 // steps than boxes vertically, since a tenth of a cell is already a small
 // part of a line.
 double StepSize(StepKind kind, bool textMode, const StepKeys &keys);
+
+// The keys a button's step listens to, for its tooltip; empty for other buttons.
+// Ctrl does what Alt does, since many window managers keep Alt-clicks for themselves.
+QString StepKeysHint(int controlId);
 
 } // namespace zorvan

@@ -4,6 +4,7 @@
 
 #include "document/stripdata.h"
 #include "editing/controlids.h"
+#include "editing/movesteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +69,7 @@ QWidget *WidgetPanel::create(const ControlSpec &entry, QWidget *parent)
         button->setFocusPolicy(Qt::TabFocus);
         // Each press is one step, even when held down.
         button->setAutoRepeat(false);
+        button->setToolTip(StepKeysHint(id));
         QObject::connect(button, &QPushButton::clicked, [this, id] { m_pressed(id); });
         return button;
     }

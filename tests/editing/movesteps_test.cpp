@@ -1,4 +1,5 @@
 // How far one press goes, by what it changes, the mode and the keys.
+#include "editing/controlids.h"
 #include "editing/movesteps.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,17 @@ TEST(MoveStepsTest, StepTable)
             EXPECT_DOUBLE_EQ(StepSize(c.kind, c.textMode, keys[k]), c.steps[k]);
         }
     }
+}
+
+TEST(MoveStepsTest, ArrowTooltipsNameCtrlBesideAlt)
+{
+    for (int id : {ctl::MoveUp, ctl::MoveLeft, ctl::SizeRight, ctl::SizeDown}) {
+        EXPECT_TRUE(StepKeysHint(id).contains(QStringLiteral("Shift"))) << id;
+        EXPECT_TRUE(StepKeysHint(id).contains(QStringLiteral("Alt or Ctrl"))) << id;
+    }
+    EXPECT_EQ(StepKeysHint(ctl::LineSpacingUp), QStringLiteral("Alt or Ctrl: finer steps."));
+    EXPECT_TRUE(StepKeysHint(ctl::TabSpacingUp).isEmpty()) << "tab spacing knows no keys";
+    EXPECT_TRUE(StepKeysHint(ctl::Exit).isEmpty());
 }
 
 } // namespace
