@@ -48,7 +48,9 @@ bool FixCentredBlock(Editor &editor, const ColumnRow &strip, int item)
 }
 
 // The rectangle that must stay on the board: the moving block, or with
-// "All Text" the three blocks and the strip box.
+// "All Text" the three blocks. The strip box stays where it is in Text mode,
+// so it does not hold the texts back: a full box in the first row or column
+// lies on the board's edge already.
 QRectF MovingTextRect(const Editor &editor, const ColumnRow &strip, int item, bool allText)
 {
     const auto &texts = editor.render().textScreenRects.at(strip.column, strip.row);
@@ -57,7 +59,7 @@ QRectF MovingTextRect(const Editor &editor, const ColumnRow &strip, int item, bo
     QRectF moving;
     for (const QRectF &text : texts)
         moving = UniteDrawn(moving, text);
-    return UniteDrawn(moving, editor.render().stripScreenRects.at(strip.column, strip.row));
+    return moving;
 }
 
 void MoveText(Editor &editor, MoveDirection direction, const StepKeys &keys)

@@ -8,6 +8,8 @@
 #include "editing/stripmodes.h"
 #include "editing/textstripfit.h"
 
+#include <algorithm>
+
 namespace zorvan {
 
 namespace {
@@ -72,7 +74,8 @@ void SizeBox(Editor &editor, SizeDirection direction, const StepKeys &keys)
         const double room = across ? render.boardRect.right - box.right() : render.boardRect.bottom - box.bottom();
         if (growth > 0.0 && room < growth)
             step = step * room / growth;
-        size += step;
+        // A box lying wholly beyond the edge shrinks to nothing, not below.
+        size = std::max(0.0, size + step);
     } else {
         size = std::max(0.0, size - step);
     }

@@ -141,6 +141,37 @@ TEST(MoveSizePressTest, AllTextMovesTheThreeBlocksTogether)
     EXPECT_NEAR(b.doc.strip(0, 1).MainItemTextParams.Xref, before.MainItemTextParams.Xref + 0.01, 1e-9);
 }
 
+TEST(MoveSizePressTest, AllTextMovesOffABoxThatFillsTheFirstColumnAndRow)
+{
+    struct Case {
+        const char *name;
+        int button;
+        double (*field)(const StripData &);
+        double change;
+    };
+    const Case cases[] = {
+        {"left", MoveLeft, MainX, -0.01},
+        {"up", MoveUp, MainY, -0.1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        MoveBoard b;
+        // The red box of (0, 1) moved into the top left cell, filling it.
+        b.doc.strip(0, 0) = b.doc.strip(0, 1);
+        ResetStrip(b.doc.strip(0, 1));
+        b.editor.RefreshPreview();
+        ASSERT_LE(b.boxRect(0, 0).left(), b.board().left);
+        ASSERT_LE(b.boxRect(0, 0).top(), b.board().top);
+        b.selectText(0, 0, MainItem);
+        b.check(AllText);
+        const StripData before = b.doc.strip(0, 0);
+        b.press(c.button);
+        EXPECT_NEAR(c.field(b.doc.strip(0, 0)) - c.field(before), c.change, 1e-9);
+        EXPECT_DOUBLE_EQ(b.doc.strip(0, 0).XOffsetFactor, before.XOffsetFactor);
+        EXPECT_DOUBLE_EQ(b.doc.strip(0, 0).YOffsetFactor, before.YOffsetFactor);
+    }
+}
+
 TEST(MoveSizePressTest, WithoutASelectionTheArrowsChangeNothing)
 {
     MoveBoard b;

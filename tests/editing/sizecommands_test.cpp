@@ -121,6 +121,12 @@ TEST(SizeCommandsTest, ABoxReachingPastTheBottomIsPulledBackByTaller)
     ASSERT_GT(past, 0.0);
     b.press(SizeUp);
     EXPECT_NEAR(b.boxRect(1, 1).bottom(), b.board().bottom, 0.5);
+
+    // A box lying wholly below the board is pulled back no further than to nothing.
+    b.doc.strip(1, 1).YOffsetFactor = 2.2;
+    b.editor.RefreshPreview();
+    b.press(SizeUp);
+    EXPECT_EQ(b.doc.strip(1, 1).YSizeFactor, 0.0);
 }
 
 TEST(SizeCommandsTest, AWidthAlreadyNothingIsNotRedrawn)
