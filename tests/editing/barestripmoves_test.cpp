@@ -90,6 +90,24 @@ TEST(BareStripMovesTest, PricesMovedPastTheirCellGoToTheNextColumn)
     EXPECT_FALSE(IsStripInUse(b.doc.strip(0, 2)));
 }
 
+TEST(BareStripMovesTest, OneUndoTakesMovedPricesBackToTheirOldCell)
+{
+    MoveBoard b;
+    b.doc.strip(0, 2).PricesTextParams.Xref = 1.25;
+    b.editor.RefreshPreview();
+    const StripData original = b.doc.strip(0, 2);
+    b.selectText(0, 2, Prices);
+    b.check(Macro);
+    b.press(MoveRight);
+    ASSERT_EQ(b.editor.selection().textEditStrip, (ColumnRow{1, 2}));
+    // Leaving Text mode on the board's empty corner, then Undo.
+    HandleLeftClick(b.editor, QPoint(790, 590), false);
+    ASSERT_FALSE(b.editor.modes().text);
+    b.press(Undo);
+    EXPECT_TRUE(b.doc.strip(0, 2) == original);
+    EXPECT_FALSE(IsStripInUse(b.doc.strip(1, 2)));
+}
+
 TEST(BareStripMovesTest, PricesStayWhenTheNextCellIsTaken)
 {
     MoveBoard b;
