@@ -5,6 +5,7 @@
 #include "editing/panelview.h"
 #include "editing/stripfitting.h"
 #include "editing/stripmodes.h"
+#include "editing/textstripfit.h"
 
 namespace zorvan {
 
@@ -77,17 +78,7 @@ void ToggleCenterInStrip(Editor &editor)
     doc.Modified = true;
     doc.StyleTemplate.block(item).CenterInStrip = editor.services().panel.isChecked(ctl::CenterText);
     ApplyStyleTemplate(editor);
-    const ColumnRow strip = sel.textEditStrip;
-    if (IsBareStrip(doc, strip)) {
-        FitStripBoxToTextVertically(doc, editor.render(), strip);
-        // The template is the working copy: the next change must not put the old box back.
-        const StripData &fitted = doc.strip(strip.column, strip.row);
-        doc.StyleTemplate.YOffsetFactor = fitted.YOffsetFactor;
-        doc.StyleTemplate.YSizeFactor = fitted.YSizeFactor;
-        for (int k = 0; k < kTextItemCount; ++k)
-            doc.StyleTemplate.block(k).Yref = fitted.block(k).Yref;
-        editor.RefreshPreview();
-    }
+    FitTextEditStrip(editor, FitHalves::VerticalOnly);
     if (sel.lastFocusedBox != 0)
         editor.services().panel.setFocus(sel.lastFocusedBox);
     ShowTextReadouts(editor);

@@ -6,11 +6,10 @@
 #include "editing/editorwindow.h"
 #include "editing/panelview.h"
 #include "editing/pricerules.h"
-#include "editing/stripfitting.h"
 #include "editing/stripmodes.h"
+#include "editing/textstripfit.h"
 #include "editing/textstyling.h"
 #include "editing/undolist.h"
-#include "render/stripdrawer.h"
 
 namespace zorvan {
 
@@ -38,44 +37,6 @@ QString AcceptPricesText(Editor &editor, const QString &typed)
     return entry.text;
 }
 
-// The box fields the fitting changed go into the template too, so that the
-// next keystroke does not put the old box back.
-void KeepFittedBox(StripData &style, const StripData &fitted)
-{
-    style.XOffsetFactor = fitted.XOffsetFactor;
-    style.YOffsetFactor = fitted.YOffsetFactor;
-    style.XSizeFactor = fitted.XSizeFactor;
-    style.YSizeFactor = fitted.YSizeFactor;
-    for (int k = 0; k < kTextItemCount; ++k) {
-        style.block(k).Xref = fitted.block(k).Xref;
-        style.block(k).Yref = fitted.block(k).Yref;
-    }
-}
-
-void FitBareStrip(Editor &editor)
-{
-    MenuData &doc = editor.document();
-    Selection &sel = editor.selection();
-    if (!IsBareStrip(doc, sel.textEditStrip))
-        return;
-    const ColumnRow beforeCell = sel.textEditStrip;
-    const StripData before = doc.strip(beforeCell.column, beforeCell.row);
-    const ColumnRow fitted = FitStripBoxToText(doc, editor.render(), sel.textEditStrip, FitOrder::VerticalFirst);
-    const StripData &after = doc.strip(fitted.column, fitted.row);
-    if (fitted == sel.textEditStrip && StripsEqual(before, after))
-        return;
-    sel.textEditStrip = fitted;
-    KeepFittedBox(doc.StyleTemplate, after);
-    if (fitted == beforeCell) {
-        // A bare box draws nothing and its texts kept their place, so the board is as it was; only the
-        // recorded box, which hit tests and outlines use, follows. This spares every keystroke a second drawing.
-        RecordDrawnStripBox(editor.render(), doc, fitted.column, fitted.row);
-        editor.services().window.repaintPreview();
-    } else {
-        editor.RefreshPreview();
-    }
-}
-
 void ChangeInTextMode(Editor &editor, int k, const QString &typed)
 {
     MenuData &doc = editor.document();
@@ -100,7 +61,7 @@ void ChangeInTextMode(Editor &editor, int k, const QString &typed)
     sel.currentTextColour = style.block(k).TextColor;
     editor.render().currentTextColour = sel.currentTextColour;
     ApplyStyleTemplate(editor);
-    FitBareStrip(editor);
+    FitTextEditStrip(editor, FitHalves::VerticalFirst);
 }
 
 void ChangeInBoxMode(Editor &editor, int k, const QString &typed)
