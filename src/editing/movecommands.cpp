@@ -3,6 +3,7 @@
 #include "editing/arrowpress.h"
 #include "editing/commandtable.h"
 #include "editing/controlids.h"
+#include "editing/cursorcontrol.h"
 #include "editing/editor.h"
 #include "editing/panelview.h"
 #include "editing/stripmodes.h"
@@ -170,7 +171,11 @@ void RegisterMoveCommands(Editor &editor)
     for (const auto &[id, direction] : arrows) {
         const MoveDirection d = direction;
         editor.commands().add(id, [&editor, d](const CommandEvent &event) {
-            MoveSelection(editor, d, PressKeys(editor, event));
+            {
+                // Large boards take a while to draw again.
+                WaitCursor wait(editor.services().cursor);
+                MoveSelection(editor, d, PressKeys(editor, event));
+            }
             EndArrowPress(editor);
         });
     }

@@ -107,7 +107,11 @@ void RegisterSizeCommands(Editor &editor)
     for (const auto &[id, direction] : arrows) {
         const SizeDirection d = direction;
         editor.commands().add(id, [&editor, d](const CommandEvent &event) {
-            SizeSelection(editor, d, PressKeys(editor, event));
+            {
+                // Large boards take a while to draw again.
+                WaitCursor wait(editor.services().cursor);
+                SizeSelection(editor, d, PressKeys(editor, event));
+            }
             EndArrowPress(editor);
         });
     }

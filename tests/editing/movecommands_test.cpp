@@ -115,6 +115,7 @@ TEST(MoveSizePressTest, OnePressChangesTheSelectionByTheStepOfTheTable)
         EXPECT_TRUE(b.doc.Modified);
         const bool moveOrSize = c.button != LineSpacingUp && c.button != LineSpacingDown;
         EXPECT_EQ(b.f.window.clickDiscards, discards + (moveOrSize ? 1 : 0));
+        EXPECT_EQ(b.f.window.waits, 0) << "the wait cursor is gone after the press";
     }
 }
 
