@@ -48,7 +48,7 @@ TEST(CentredMoveTest, TheBlockIsFixedWhereItStandsBeforeItMoves)
             EXPECT_FALSE(b.f.panel.isChecked(CenterText));
             // No jump: the block moved by one step of 4 pixels from where it stood.
             const double step = button == MoveLeft ? -4.0 : 4.0;
-            EXPECT_NEAR(b.textRect(0, 1, c.item).left(), centred.left() + step, 1.0);
+            EXPECT_NEAR(b.textRect(0, 1, c.item).left(), centred.left() + step, 0.05);
             EXPECT_NEAR(b.textRect(0, 1, c.item).width(), centred.width(), 1.0);
         }
     }
