@@ -27,6 +27,7 @@
 #include "editing/textentry.h"
 #include "editing/stripcommands.h"
 #include "editing/workspace.h"
+#include "render/boardrecomposer.h"
 #include "render/previewrefresh.h"
 
 #include "version.h"
@@ -43,7 +44,8 @@ QString TitleText(const QString &fileName)
     return title;
 }
 
-Editor::Editor(const EditorServices &services) : m_services(services), m_panel(services.panel)
+Editor::Editor(const EditorServices &services)
+    : m_services(services), m_panel(services.panel), m_recomposer(std::make_unique<BoardRecomposer>())
 {
     RegisterCommands();
 }
@@ -131,8 +133,12 @@ BoardRect ToBoardRect(const QRect &area)
 bool Editor::RefreshPreview(bool geometryOnly)
 {
     m_render.whitePrint = m_whitePrint;
+    // The board shown is the recomposer's own: let go of it, or bringing it
+    // up to date would first copy it.
+    if (!geometryOnly)
+        m_board = QImage();
     PreviewRefresh refresh = zorvan::RefreshPreview(m_render, m_doc, ToBoardRect(m_services.window.availableArea()),
-                                                    geometryOnly);
+                                                    geometryOnly, m_recomposer.get());
     if (!refresh.resolutionText.isEmpty())
         AppendToTitle(refresh.resolutionText);
     if (!geometryOnly) {

@@ -19,6 +19,7 @@ class QPainter;
 
 namespace zorvan {
 
+class BoardRecomposer;
 class CursorControl;
 class FontCollector;
 class EditorWindow;
@@ -147,6 +148,9 @@ private:
     MenuData m_doc;
     RenderState m_render;
     QImage m_board; // the board as last composed, graphics space
+    // Keeps the composed board between refreshes so that an edit draws again
+    // only what it changed.
+    std::unique_ptr<BoardRecomposer> m_recomposer;
     EditModes m_modes;
     Selection m_selection;
     UndoHistory m_undo;

@@ -17,11 +17,8 @@ bool IsLogoPicture(const QString &picturePath)
            || name.contains(QLatin1String("symbol"));
 }
 
-void ComposeBoard(QPainter &painter, const MenuData &doc, RenderState &state)
+void ForEachStripStep(const MenuData &doc, const std::function<void(int, int, bool)> &step)
 {
-    state.usedFontList.clear();
-    if (!HasDrawableBoard(state) || state.cellGrid.at(0, 0).x() <= 0.0)
-        return;
     const int columns = std::clamp(doc.NumberOfColumns, 0, kMaxColumns);
     const int rows = std::clamp(doc.NumberOfRows, 0, kMaxRows);
     const auto forEachStrip = [&](auto &&draw) {
@@ -31,20 +28,29 @@ void ComposeBoard(QPainter &painter, const MenuData &doc, RenderState &state)
     };
 
     forEachStrip([&](int c, int r, const StripData &s) {
-        DrawStrip(painter, doc, state, c, r, true);
+        step(c, r, true);
         if (!s.SubImageFileName.isEmpty())
-            DrawStrip(painter, doc, state, c, r, false);
+            step(c, r, false);
     });
     forEachStrip([&](int c, int r, const StripData &s) {
         if (IsStripInUse(s) && s.SubImageFileName.isEmpty()) {
-            DrawStrip(painter, doc, state, c, r, true);
-            DrawStrip(painter, doc, state, c, r, false);
+            step(c, r, true);
+            step(c, r, false);
         }
     });
     forEachStrip([&](int c, int r, const StripData &s) {
         if (IsLogoPicture(s.SubImageFileName))
-            DrawStrip(painter, doc, state, c, r, false);
+            step(c, r, false);
     });
+}
+
+void ComposeBoard(QPainter &painter, const MenuData &doc, RenderState &state)
+{
+    state.usedFontList.clear();
+    ++state.compositions;
+    if (!HasDrawableBoard(state) || state.cellGrid.at(0, 0).x() <= 0.0)
+        return;
+    ForEachStripStep(doc, [&](int c, int r, bool boxStep) { DrawStrip(painter, doc, state, c, r, boxStep); });
 }
 
 } // namespace zorvan

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 
 namespace zorvan {
@@ -13,6 +15,12 @@ class RenderState;
 // everything else: its file name (after the last folder separator) contains
 // "logo", "Logo" or "symbol".
 bool IsLogoPicture(const QString &picturePath);
+
+// Calls step(column, row, boxStep) for every strip drawing step in the order
+// the board is composed: the strips with pictures first, then the strips
+// without pictures over them, then logos and symbols on top. Steps of strips
+// that would draw nothing may be included.
+void ForEachStripStep(const MenuData &doc, const std::function<void(int, int, bool)> &step);
 
 // Draws every strip of the grid in use onto a painter in graphics space: the
 // strips with pictures first, then the strips without pictures over them,

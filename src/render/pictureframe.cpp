@@ -1,6 +1,7 @@
 #include "render/pictureframe.h"
 
 #include "document/stripdata.h"
+#include "render/inkcapture.h"
 #include "render/renderstate.h"
 
 #include <QPainter>
@@ -44,6 +45,8 @@ void DrawPictureFrame(QPainter &painter, const RenderState &state, const StripDa
     const FrameStyle style = PictureFrameStyle(strip, state);
     if (!style.visible)
         return;
+    const double half = style.width / 2.0;
+    ReportInk(painter, rect.adjusted(-half, -half, half, half), 2.0);
     QPen pen(style.colour);
     pen.setWidthF(style.width);
     pen.setJoinStyle(Qt::MiterJoin);

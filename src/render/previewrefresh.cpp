@@ -3,6 +3,7 @@
 #include "document/menudata.h"
 #include "render/boardcomposer.h"
 #include "render/boardgeometry.h"
+#include "render/boardrecomposer.h"
 #include "render/decodedimagecache.h"
 #include "render/imaging.h"
 #include "render/pictureprefetch.h"
@@ -87,7 +88,7 @@ QString ShowResolution(RenderState &state, const QString &imagePath)
 }
 
 PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const BoardRect &availableArea,
-                              bool geometryOnly)
+                              bool geometryOnly, BoardRecomposer *recomposer)
 {
     PreviewRefresh result;
     if (doc.BackgroundPath.isEmpty()) {
@@ -107,6 +108,16 @@ PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const Boa
     if (geometryOnly || !HasDrawableBoard(state))
         return result;
 
+    // Taken before the file is decoded, so that a file changed meanwhile is
+    // read again next time.
+    const FileStamp stamp = recomposer ? StampOf(path) : FileStamp();
+    if (recomposer && recomposer->holdsBackground(path, stamp, header.size)) {
+        BoardRecomposer::Result composed = recomposer->compose(doc, state);
+        result.board = std::move(composed.board);
+        result.ok = composed.ok;
+        return result;
+    }
+
     LoadedImage background;
     if (header.decoded) {
         background = std::move(*header.decoded);
@@ -124,6 +135,13 @@ PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const Boa
     // Backgrounds in grey or indexed colour are drawn on as 32-bit images, so
     // their strips are never silently left out.
     result.board = ToPaintableImage(std::move(background.image));
+    if (recomposer) {
+        recomposer->setBackground(path, stamp, result.board);
+        BoardRecomposer::Result composed = recomposer->compose(doc, state);
+        result.board = std::move(composed.board);
+        result.ok = composed.ok;
+        return result;
+    }
     QPainter painter;
     if (!painter.begin(&result.board)) {
         result.ok = false;

@@ -10,6 +10,7 @@ class QPainter;
 
 namespace zorvan {
 
+class BoardRecomposer;
 class MenuData;
 
 // The grey the preview area is cleared with before a board is shown.
@@ -31,9 +32,11 @@ struct PreviewRefresh {
 // proxy), fits the board rectangle into the available area (screen space),
 // sets the screen ratio, the image size and resolution, rebuilds the cell
 // grid and, unless geometryOnly, composes the board bitmap. A background
-// that cannot be read gives an empty board.
+// that cannot be read gives an empty board. With a recomposer, the board it
+// keeps is brought up to date instead of composed afresh, and the background
+// it holds is not decoded again while its file is unchanged.
 PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const BoardRect &availableArea,
-                              bool geometryOnly);
+                              bool geometryOnly, BoardRecomposer *recomposer = nullptr);
 
 // The file the refresh draws from: the background, or its proxy while that
 // is in use and exists in the work folder.

@@ -1,6 +1,7 @@
 #include "render/pricelinepainter.h"
 
 #include "render/drawcolour.h"
+#include "render/inkcapture.h"
 #include "render/pricelanguage.h"
 #include "render/renderstate.h"
 #include "render/textfont.h"
@@ -116,10 +117,13 @@ private:
         m_extent.left = std::min(m_extent.left, outline.left());
         m_extent.right = std::max(m_extent.right, outline.right());
         if (part.outlined) {
+            constexpr double kPenWidth = 4.0;
+            const double half = kPenWidth / 2.0;
+            ReportInk(m_painter, outline.adjusted(-half, -half, half, half), 2.0);
             m_painter.save();
             m_painter.setRenderHint(QPainter::Antialiasing, false);
             m_painter.setBrush(Qt::NoBrush);
-            m_painter.setPen(QPen(part.calories ? m_caloriesColour : m_outlineColour, 4.0));
+            m_painter.setPen(QPen(part.calories ? m_caloriesColour : m_outlineColour, kPenWidth));
             m_painter.drawRect(outline);
             m_painter.restore();
         }

@@ -80,6 +80,9 @@ public:
 
     // "Face,file;" per font file collected during one composition.
     QString usedFontList;
+    // Counts the compositions drawn from this state, so that a board kept
+    // from an earlier one knows when another drawing changed the records.
+    quint64 compositions = 0;
 
     // This run's work folder; holds "Background_Proxy.jpg" and collected fonts.
     QString workFolder;

@@ -3,6 +3,7 @@
 #include "document/menudata.h"
 #include "render/boardgeometry.h"
 #include "render/drawcolour.h"
+#include "render/inkcapture.h"
 #include "render/pictureframe.h"
 #include "render/renderstate.h"
 #include "render/strippicture.h"
@@ -27,8 +28,10 @@ void DrawBoxStep(QPainter &painter, RenderState &state, const StripData &strip, 
 {
     box = DrawnBox(state, box);
     state.stripScreenRects.at(column, row) = GraphicsToScreen(state, box);
-    if (strip.BackGroundColor != kNoColour && !state.whitePrint && strip.SubImageFileName.isEmpty())
+    if (strip.BackGroundColor != kNoColour && !state.whitePrint && strip.SubImageFileName.isEmpty()) {
+        ReportInk(painter, box, 2.0);
         painter.fillRect(box, ToQColor(strip.BackGroundColor));
+    }
     DrawPictureFrame(painter, state, strip, box);
 }
 

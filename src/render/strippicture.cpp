@@ -4,6 +4,7 @@
 #include "render/brightness.h"
 #include "render/decodedimagecache.h"
 #include "render/imaging.h"
+#include "render/inkcapture.h"
 #include "render/pictureframe.h"
 #include "render/renderstate.h"
 
@@ -148,6 +149,7 @@ void DrawStripPicture(QPainter &painter, const RenderState &state, const StripDa
             if (!fromProxy && strip.SubImageBrightnessFactor != 0)
                 AdjustBrightness(PictureTypeFromName(strip.SubImageFileName), picture,
                                  strip.SubImageBrightnessFactor);
+            ReportInk(painter, stripBox, 2.0);
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
             painter.drawImage(stripBox, picture);

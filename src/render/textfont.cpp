@@ -1,5 +1,7 @@
 #include "render/textfont.h"
 
+#include "render/inkcapture.h"
+
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -288,6 +290,8 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
     struct Placed {
         const Shared::Shaped *shaped;
         QTransform transform;
+        // The line's own box, reference size, from the drawing origin.
+        QRectF logical;
     };
     QVarLengthArray<Placed, 4> placed;
     double baseline = layout.y() + ascent();
@@ -302,7 +306,9 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
             QTransform t = base;
             t.translate(x + padding(), baseline);
             t.scale(m_scale, m_scale);
-            placed.append({&m_shared->shape(line), t});
+            const Shared::Shaped &shaped = m_shared->shape(line);
+            placed.append({&shaped, t,
+                           QRectF(0.0, -m_shared->ascent, m_shared->advance(line), m_shared->lineSpacing)});
         }
         baseline += lineSpacing();
     });
@@ -323,6 +329,7 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
     painter.setPen(colour);
     for (const Placed &p : placed) {
         painter.setTransform(p.transform);
+        ReportInk(painter, p.shaped->ink.isNull() ? p.logical : p.logical.united(p.shaped->ink), 2.0);
         for (const QGlyphRun &run : p.shaped->runs)
             painter.drawGlyphRun(QPointF(0.0, -p.shaped->ascent), run);
     }

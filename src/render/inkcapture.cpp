@@ -1,0 +1,41 @@
+#include "render/inkcapture.h"
+
+#include <QPainter>
+
+namespace zorvan {
+
+namespace {
+
+thread_local QRectF *t_ink = nullptr;
+
+} // namespace
+
+InkCapture::InkCapture(QRectF &ink) : m_previous(t_ink)
+{
+    t_ink = &ink;
+}
+
+InkCapture::~InkCapture()
+{
+    t_ink = m_previous;
+}
+
+void ReportInk(const QPainter &painter, const QRectF &rect, double outset)
+{
+    if (!t_ink)
+        return;
+    // A rectangle without width or height still marks pixels once outset.
+    const QRectF device = painter.deviceTransform().mapRect(rect.normalized()).adjusted(-outset, -outset, outset, outset);
+    QRectF &ink = *t_ink;
+    if (ink.isEmpty()) {
+        ink = device;
+        return;
+    }
+    const double left = std::min(ink.left(), device.left());
+    const double top = std::min(ink.top(), device.top());
+    const double right = std::max(ink.right(), device.right());
+    const double bottom = std::max(ink.bottom(), device.bottom());
+    ink = QRectF(left, top, right - left, bottom - top);
+}
+
+} // namespace zorvan
