@@ -27,6 +27,10 @@ public:
     }
 
     Editor &editor() { return *m_editor; }
+    MemoryPanel &panel() { return m_panel; }
+    // A window made a pixel shorter or taller: the board is fitted anew and
+    // composed in full, as after a resize.
+    void setAreaHeight(int height) { m_areaHeight = height; }
 
     // Opens a board already in the work folder, drawing from its proxies.
     void Open(const MenuData &doc)
@@ -43,7 +47,7 @@ public:
         QPainter painter(&m_screen);
         m_editor->PaintPreview(painter);
     }
-    QRect availableArea() const override { return QRect(20, 60, 1600, 900); }
+    QRect availableArea() const override { return QRect(20, 60, 1600, m_areaHeight); }
     bool openUrl(const QUrl &) override { return false; }
     void endProcess(int) override {}
     void beginWait() override {}
@@ -64,6 +68,7 @@ public:
 
 private:
     QString m_folder;
+    int m_areaHeight = 900;
     QImage m_screen;
     MemoryPanel m_panel;
     std::unique_ptr<Editor> m_editor;
