@@ -95,9 +95,9 @@ using StripRecord = BoardRecomposer::StripRecord;
 // Draws one step of a strip, collecting its ink and, for the content step,
 // the text step's values it sets.
 void DrawRecorded(QPainter &painter, const MenuData &doc, RenderState &state, int column, int row, bool boxStep,
-                  StripRecord &record, QRectF &ink)
+                  StripRecord &record, QRectF &ink, bool inkOnly)
 {
-    InkCapture capture(ink);
+    InkCapture capture(ink, inkOnly);
     if (boxStep) {
         DrawStrip(painter, doc, state, column, row, true);
         return;
@@ -248,7 +248,7 @@ BoardRecomposer::Result BoardRecomposer::composeAll(const MenuData &doc, RenderS
     std::vector<QRectF> inks(m_strips.size());
     const TextStepResults before = state.text;
     ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
-        DrawRecorded(painter, doc, state, c, r, boxStep, m_strips[Index(c, r)], inks[Index(c, r)]);
+        DrawRecorded(painter, doc, state, c, r, boxStep, m_strips[Index(c, r)], inks[Index(c, r)], false);
     });
     painter.end();
     for (int c = 0; c < columns; ++c) {
@@ -328,7 +328,7 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
         return {m_board, true};
     }
 
-    // Where the changed strips leave ink now: drawn once where nothing shows.
+    // Where the changed strips leave ink now: measured and recorded, nothing drawn.
     std::vector<char> isDirty(m_strips.size(), 0);
     for (auto [c, r] : dirty)
         isDirty[Index(c, r)] = 1;
@@ -338,7 +338,7 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
         QPainter probe(&nowhere);
         ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
             if (isDirty[Index(c, r)])
-                DrawRecorded(probe, doc, state, c, r, boxStep, m_strips[Index(c, r)], newInk[Index(c, r)]);
+                DrawRecorded(probe, doc, state, c, r, boxStep, m_strips[Index(c, r)], newInk[Index(c, r)], true);
         });
     }
     std::vector<std::pair<int, int>> touched;

@@ -7,17 +7,25 @@ namespace zorvan {
 namespace {
 
 thread_local QRectF *t_ink = nullptr;
+thread_local bool t_inkOnly = false;
 
 } // namespace
 
-InkCapture::InkCapture(QRectF &ink) : m_previous(t_ink)
+InkCapture::InkCapture(QRectF &ink, bool inkOnly) : m_previous(t_ink), m_previousInkOnly(t_inkOnly)
 {
     t_ink = &ink;
+    t_inkOnly = inkOnly;
 }
 
 InkCapture::~InkCapture()
 {
     t_ink = m_previous;
+    t_inkOnly = m_previousInkOnly;
+}
+
+bool InkOnly()
+{
+    return t_inkOnly;
 }
 
 void ReportInk(const QPainter &painter, const QRectF &rect, double outset)

@@ -13,14 +13,21 @@ namespace zorvan {
 // until it ends.
 class InkCapture {
 public:
-    explicit InkCapture(QRectF &ink);
+    // With inkOnly, the drawing measures and records everything as usual but
+    // leaves no pixels: where a strip will leave ink is then known before
+    // anything is drawn.
+    explicit InkCapture(QRectF &ink, bool inkOnly = false);
     ~InkCapture();
     InkCapture(const InkCapture &) = delete;
     InkCapture &operator=(const InkCapture &) = delete;
 
 private:
     QRectF *m_previous;
+    bool m_previousInkOnly;
 };
+
+// True while an ink-only capture runs: the caller reports its ink and draws nothing.
+bool InkOnly();
 
 // Adds rect (logical coordinates of the painter) to the capture, grown by
 // outset device pixels on every side for antialiasing and pen widths. Does

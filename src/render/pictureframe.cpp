@@ -47,6 +47,8 @@ void DrawPictureFrame(QPainter &painter, const RenderState &state, const StripDa
         return;
     const double half = style.width / 2.0;
     ReportInk(painter, rect.adjusted(-half, -half, half, half), 2.0);
+    if (InkOnly())
+        return;
     QPen pen(style.colour);
     pen.setWidthF(style.width);
     pen.setJoinStyle(Qt::MiterJoin);

@@ -15,6 +15,8 @@ namespace zorvan {
 
 namespace {
 
+constexpr double kOutlinePenWidth = 4.0;
+
 // A probe point hits a box from its left and top edges up to, but not
 // including, its right and bottom edges.
 bool BoxHolds(const QRectF &box, const QPoint &p)
@@ -117,13 +119,14 @@ private:
         m_extent.left = std::min(m_extent.left, outline.left());
         m_extent.right = std::max(m_extent.right, outline.right());
         if (part.outlined) {
-            constexpr double kPenWidth = 4.0;
-            const double half = kPenWidth / 2.0;
+            const double half = kOutlinePenWidth / 2.0;
             ReportInk(m_painter, outline.adjusted(-half, -half, half, half), 2.0);
+        }
+        if (part.outlined && !InkOnly()) {
             m_painter.save();
             m_painter.setRenderHint(QPainter::Antialiasing, false);
             m_painter.setBrush(Qt::NoBrush);
-            m_painter.setPen(QPen(part.calories ? m_caloriesColour : m_outlineColour, kPenWidth));
+            m_painter.setPen(QPen(part.calories ? m_caloriesColour : m_outlineColour, kOutlinePenWidth));
             m_painter.drawRect(outline);
             m_painter.restore();
         }

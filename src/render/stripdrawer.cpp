@@ -30,7 +30,8 @@ void DrawBoxStep(QPainter &painter, RenderState &state, const StripData &strip, 
     state.stripScreenRects.at(column, row) = GraphicsToScreen(state, box);
     if (strip.BackGroundColor != kNoColour && !state.whitePrint && strip.SubImageFileName.isEmpty()) {
         ReportInk(painter, box, 2.0);
-        painter.fillRect(box, ToQColor(strip.BackGroundColor));
+        if (!InkOnly())
+            painter.fillRect(box, ToQColor(strip.BackGroundColor));
     }
     DrawPictureFrame(painter, state, strip, box);
 }

@@ -138,7 +138,10 @@ void DrawStripPicture(QPainter &painter, const RenderState &state, const StripDa
     if (strip.SubImageFileName.isEmpty())
         return;
     const bool hidden = state.whitePrint && strip.ImageHiddenOnWhite;
-    if (!hidden && !stripBox.isEmpty()) {
+    if (!hidden && !stripBox.isEmpty() && InkOnly()) {
+        // Whether the picture can be read does not matter: it would stay inside its box.
+        ReportInk(painter, stripBox, 2.0);
+    } else if (!hidden && !stripBox.isEmpty()) {
         bool fromProxy = false;
         const QString path = PictureDrawPath(strip.SubImageFileName, state.pictureProxiesInUse, &fromProxy);
         const QSize targetSize = PictureTargetSize(painter.deviceTransform().mapRect(stripBox));

@@ -14,6 +14,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <unordered_map>
 
@@ -133,9 +134,17 @@ using FontCache = QHash<std::pair<int, QString>, std::shared_ptr<const TextFont:
 
 // Fonts must not outlive the application object: the cache of the thread
 // that owns it is emptied when the application goes away.
+// Bumped to have every thread forget its faces before it uses them next.
+std::atomic<quint64> g_clearings{0};
+
 FontCache &Fonts()
 {
     thread_local FontCache cache;
+    thread_local quint64 clearings = 0;
+    if (clearings != g_clearings.load()) {
+        cache.clear();
+        clearings = g_clearings.load();
+    }
     thread_local bool cleared = false;
     const QCoreApplication *app = QCoreApplication::instance();
     if (!cleared && app && app->thread() == QThread::currentThread()) {
@@ -183,6 +192,7 @@ TextFont::TextFont(const QString &face, double emPixels, bool bold, bool italic)
 
 void TextFont::ClearCaches()
 {
+    ++g_clearings;
     Fonts().clear();
 }
 
@@ -319,6 +329,14 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
         });
     }
 
+    if (InkOnly()) {
+        for (const Placed &p : placed) {
+            painter.setTransform(p.transform);
+            ReportInk(painter, p.shaped->ink.isNull() ? p.logical : p.logical.united(p.shaped->ink), 2.0);
+        }
+        painter.setTransform(base);
+        return;
+    }
     if (clip) {
         painter.save();
         painter.setClipRect(layout, Qt::IntersectClip);

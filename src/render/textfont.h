@@ -44,8 +44,9 @@ public:
     // positive counts as 96 dpi.
     static double EmPixelsFromPoints(double points, int dotsPerInch);
 
-    // Forgets the faces, measurements and shaping this thread keeps, so the
-    // next text is drawn as on a first refresh.
+    // Forgets the faces, measurements and shaping kept, on every thread
+    // (others when they next draw), so the next text is drawn as on a first
+    // refresh.
     static void ClearCaches();
 
     bool isValid() const { return m_shared != nullptr; }

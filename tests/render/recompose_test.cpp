@@ -5,6 +5,8 @@
 
 #include "renderfixture.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -339,6 +341,25 @@ TEST(Recompose, AnotherCompositionInBetweenIsNoticed)
     ExpectSameBoards(b.incremental(), b.afresh(), "after an output refresh");
     ExpectSameRecords(*b.f.state, *b.full, "after an output refresh");
     EXPECT_TRUE(b.recomposer.lastWasFull());
+}
+
+// Fonts added while the editor runs may draw a face that drew in a stand-in
+// before: the whole board is composed again, and still as a full composition.
+TEST(Recompose, FontsAddedComposeTheWholeBoard)
+{
+    Boards b(2, 3);
+    b.incremental();
+    b.afresh();
+    const quint64 before = RenderCacheGeneration();
+    const QString file = b.f.file(u"Added.ttf"_qs);
+    ASSERT_TRUE(QFile::copy(u"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"_qs, file));
+    const int id = QFontDatabase::addApplicationFont(file);
+    ASSERT_GE(id, 0);
+    EXPECT_NE(RenderCacheGeneration(), before);
+    b.f.doc.strip(0, 0).MainItemTextParams.Text += u'f';
+    ExpectSameBoards(b.incremental(), b.afresh(), "fonts added");
+    EXPECT_TRUE(b.recomposer.lastWasFull());
+    QFontDatabase::removeApplicationFont(id);
 }
 
 } // namespace
