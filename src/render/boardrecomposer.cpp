@@ -12,6 +12,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -29,8 +32,11 @@ constexpr double kMostOfTheBoard = 0.6;
 
 bool SameRect(const QRectF &a, const QRectF &b)
 {
-    // QRectF's own comparison is fuzzy; a record moved by a hair must count.
-    return a.x() == b.x() && a.y() == b.y() && a.width() == b.width() && a.height() == b.height();
+    // Bit for bit: QRectF's own comparison is fuzzy, and a record that is
+    // not a number equals itself.
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    return bits(a.x()) == bits(b.x()) && bits(a.y()) == bits(b.y()) && bits(a.width()) == bits(b.width())
+           && bits(a.height()) == bits(b.height());
 }
 
 std::size_t Index(int column, int row)
@@ -117,7 +123,15 @@ void DrawRecorded(QPainter &painter, const MenuData &doc, RenderState &state, in
 
 QRect InkPixels(const QRectF &ink)
 {
-    return ink.isEmpty() ? QRect() : ink.toAlignedRect();
+    if (ink.isEmpty())
+        return QRect();
+    // Sizes that are not numbers or lie far off the board are taken as
+    // reaching everywhere rather than turned into pixels.
+    constexpr double kFar = 1.0e7;
+    const double edges[] = {ink.left(), ink.top(), ink.right(), ink.bottom()};
+    if (std::any_of(std::begin(edges), std::end(edges), [](double v) { return !(std::abs(v) < kFar); }))
+        return QRect(QPoint(-int(kFar), -int(kFar)), QPoint(int(kFar), int(kFar)));
+    return ink.toAlignedRect();
 }
 
 // The text step's values as a full composition leaves them: set by the last

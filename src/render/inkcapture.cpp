@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace zorvan {
 
 namespace {
@@ -33,7 +35,11 @@ void ReportInk(const QPainter &painter, const QRectF &rect, double outset)
     if (!t_ink)
         return;
     // A rectangle without width or height still marks pixels once outset.
-    const QRectF device = painter.deviceTransform().mapRect(rect.normalized()).adjusted(-outset, -outset, outset, outset);
+    QRectF device = painter.deviceTransform().mapRect(rect.normalized()).adjusted(-outset, -outset, outset, outset);
+    // A drawing whose place is not a number may land anywhere.
+    if (!(std::isfinite(device.left()) && std::isfinite(device.top()) && std::isfinite(device.right())
+          && std::isfinite(device.bottom())))
+        device = QRectF(-1.0e8, -1.0e8, 2.0e8, 2.0e8);
     QRectF &ink = *t_ink;
     if (ink.isEmpty()) {
         ink = device;
