@@ -81,6 +81,8 @@ public:
     bool RefreshPreviewForOutput(FontCollector *fonts);
     // The window's paint: the board as last composed, scaled into the board rectangle.
     void PaintPreview(QPainter &painter);
+    // The board as last composed, graphics space.
+    const QImage &board() const { return m_board; }
     // The window changed size: the board follows when a file is open.
     void WindowResized();
 
