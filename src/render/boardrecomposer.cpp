@@ -3,7 +3,7 @@
 #include "document/menudata.h"
 #include "render/boardcomposer.h"
 #include "render/boardgeometry.h"
-#include "render/inkcapture.h"
+#include "render/stripdrawrecord.h"
 #include "render/rendercaches.h"
 #include "render/stripdrawer.h"
 #include "render/strippicture.h"
@@ -11,38 +11,14 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <bit>
-#include <cstdint>
 #include <cstring>
-#include <limits>
 
 namespace zorvan {
 
 namespace {
 
-// Written into the text step's values before a strip's texts are drawn, so
-// that afterwards it shows whether the strip set them.
-constexpr int kUnsetLineHeight = std::numeric_limits<int>::min();
-constexpr double kUnsetOverflow = -1.0e300;
-
 // Past this share of the board drawn again, drawing it all is as quick.
 constexpr double kMostOfTheBoard = 0.6;
-
-bool SameRect(const QRectF &a, const QRectF &b)
-{
-    // Bit for bit: QRectF's own comparison is fuzzy, and a record that is
-    // not a number equals itself.
-    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
-    return bits(a.x()) == bits(b.x()) && bits(a.y()) == bits(b.y()) && bits(a.width()) == bits(b.width())
-           && bits(a.height()) == bits(b.height());
-}
-
-std::size_t Index(int column, int row)
-{
-    return static_cast<std::size_t>(column) * kStripRows + static_cast<std::size_t>(row);
-}
 
 bool Drawable(const RenderState &state)
 {
@@ -74,93 +50,8 @@ struct BoardRecomposer::BoardKey {
     friend bool operator==(const BoardKey &, const BoardKey &) = default;
 };
 
-// What a strip was drawn from, what its drawing recorded and where it left ink.
-struct BoardRecomposer::StripRecord {
-    StripData data;
-    QString picturePath;
-    FileStamp pictureStamp;
-    QRectF stripRect;
-    std::array<QRectF, kTextItemCount> textRects;
-    int tabSpacing = 0;
-    QRect ink; // device pixels; empty when the strip draws nothing
-
-    // The text step's values the strip's texts leave behind.
-    bool setsLineHeight = false;
-    int lineHeight = 0;
-    bool setsPrices = false;
-    double leftOverflow = 0.0;
-    double rightOverflow = 0.0;
-    double tabSpan = 0.0;
-    bool tabsUsed = false;
-};
-
 namespace {
 
-using StripRecord = BoardRecomposer::StripRecord;
-
-// Draws one step of a strip, collecting its ink and, for the content step,
-// the text step's values it sets.
-void DrawRecorded(QPainter &painter, const MenuData &doc, RenderState &state, int column, int row, bool boxStep,
-                  StripRecord &record, QRectF &ink, bool inkOnly)
-{
-    InkCapture capture(ink, inkOnly);
-    if (boxStep) {
-        DrawStrip(painter, doc, state, column, row, true);
-        return;
-    }
-    TextStepResults &text = state.text;
-    text.lastMeasuredLineHeight = kUnsetLineHeight;
-    text.leftOverflow = kUnsetOverflow;
-    DrawStrip(painter, doc, state, column, row, false);
-    record.setsLineHeight = text.lastMeasuredLineHeight != kUnsetLineHeight;
-    record.lineHeight = text.lastMeasuredLineHeight;
-    record.setsPrices = text.leftOverflow != kUnsetOverflow;
-    record.leftOverflow = text.leftOverflow;
-    record.rightOverflow = text.rightOverflow;
-    record.tabSpan = text.tabSpan;
-    record.tabsUsed = text.tabsUsed;
-}
-
-QRect InkPixels(const QRectF &ink)
-{
-    if (ink.isEmpty())
-        return QRect();
-    // Sizes that are not numbers or lie far off the board are taken as
-    // reaching everywhere rather than turned into pixels.
-    constexpr double kFar = 1.0e7;
-    const double edges[] = {ink.left(), ink.top(), ink.right(), ink.bottom()};
-    if (std::any_of(std::begin(edges), std::end(edges), [](double v) { return !(std::abs(v) < kFar); }))
-        return QRect(QPoint(-int(kFar), -int(kFar)), QPoint(int(kFar), int(kFar)));
-    return ink.toAlignedRect();
-}
-
-// The text step's values as a full composition leaves them: set by the last
-// strip in the composition order that sets them, the probes' answers as the
-// drawing gave them, anything no strip sets as before.
-TextStepResults FoldTextResults(const MenuData &doc, const std::vector<StripRecord> &strips,
-                                const TextStepResults &before, const TextStepResults &drawn)
-{
-    TextStepResults out = before;
-    out.priceProbePoint = drawn.priceProbePoint;
-    out.rightPartHit = drawn.rightPartHit;
-    out.leftPartHit = drawn.leftPartHit;
-    out.digitWidthAnswer = drawn.digitWidthAnswer;
-    out.lineHeightChanged = drawn.lineHeightChanged;
-    ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
-        if (boxStep)
-            return;
-        const StripRecord &s = strips[Index(c, r)];
-        if (s.setsLineHeight)
-            out.lastMeasuredLineHeight = s.lineHeight;
-        if (s.setsPrices) {
-            out.leftOverflow = s.leftOverflow;
-            out.rightOverflow = s.rightOverflow;
-            out.tabSpan = s.tabSpan;
-            out.tabsUsed = s.tabsUsed;
-        }
-    });
-    return out;
-}
 
 // Rows [top, bottom] merged where they touch or overlap.
 std::vector<QRect> MergeRows(std::vector<std::pair<int, int>> rows, int width, int height)
@@ -214,7 +105,7 @@ void BoardRecomposer::forgetBoard()
 
 void BoardRecomposer::snapshotStrip(const MenuData &doc, const RenderState &state, int column, int row)
 {
-    StripRecord &s = m_strips[Index(column, row)];
+    StripDrawRecord &s = m_strips[StripRecordIndex(column, row)];
     s.data = doc.strip(column, row);
     s.picturePath = PictureFile(s.data, state);
     s.pictureStamp = s.picturePath.isEmpty() ? FileStamp() : StampOf(s.picturePath);
@@ -262,13 +153,14 @@ BoardRecomposer::Result BoardRecomposer::composeAll(const MenuData &doc, RenderS
     std::vector<QRectF> inks(m_strips.size());
     const TextStepResults before = state.text;
     ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
-        DrawRecorded(painter, doc, state, c, r, boxStep, m_strips[Index(c, r)], inks[Index(c, r)], false);
+        DrawStripRecorded(painter, doc, state, c, r, boxStep, m_strips[StripRecordIndex(c, r)],
+                          inks[StripRecordIndex(c, r)], false);
     });
     painter.end();
     for (int c = 0; c < columns; ++c) {
         for (int r = 0; r < rows; ++r) {
             snapshotStrip(doc, state, c, r);
-            m_strips[Index(c, r)].ink = InkPixels(inks[Index(c, r)]);
+            m_strips[StripRecordIndex(c, r)].ink = InkPixels(inks[StripRecordIndex(c, r)]);
         }
     }
     state.text = FoldTextResults(doc, m_strips, before, state.text);
@@ -313,7 +205,7 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
     std::vector<std::pair<int, int>> dirty;
     for (int c = 0; c < key.columns; ++c) {
         for (int r = 0; r < key.rows; ++r) {
-            const StripRecord &s = m_strips[Index(c, r)];
+            const StripDrawRecord &s = m_strips[StripRecordIndex(c, r)];
             const StripData &strip = doc.strip(c, r);
             bool changed = !(s.data == strip);
             if (!changed && !strip.SubImageFileName.isEmpty()) {
@@ -321,11 +213,11 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
                 changed = picture != s.picturePath || StampOf(picture) != s.pictureStamp;
             }
             changed = changed || (outlineChanged && strip.PricesTextParams.Text.contains(u'~'));
-            changed = changed || !SameRect(s.stripRect, state.stripScreenRects.at(c, r))
+            changed = changed || !SameRectBits(s.stripRect, state.stripScreenRects.at(c, r))
                       || s.tabSpacing != state.priceTabSpacing.at(c, r);
             const auto &texts = state.textScreenRects.at(c, r);
             for (int k = 0; k < kTextItemCount && !changed; ++k)
-                changed = !SameRect(s.textRects[static_cast<std::size_t>(k)], texts[static_cast<std::size_t>(k)]);
+                changed = !SameRectBits(s.textRects[static_cast<std::size_t>(k)], texts[static_cast<std::size_t>(k)]);
             if (changed)
                 dirty.emplace_back(c, r);
         }
@@ -345,23 +237,24 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
     // Where the changed strips leave ink now: measured and recorded, nothing drawn.
     std::vector<char> isDirty(m_strips.size(), 0);
     for (auto [c, r] : dirty)
-        isDirty[Index(c, r)] = 1;
+        isDirty[StripRecordIndex(c, r)] = 1;
     std::vector<QRectF> newInk(m_strips.size());
     {
         QImage nowhere(1, 1, QImage::Format_RGB32);
         QPainter probe(&nowhere);
         ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
-            if (isDirty[Index(c, r)])
-                DrawRecorded(probe, doc, state, c, r, boxStep, m_strips[Index(c, r)], newInk[Index(c, r)], true);
+            if (isDirty[StripRecordIndex(c, r)])
+                DrawStripRecorded(probe, doc, state, c, r, boxStep, m_strips[StripRecordIndex(c, r)],
+                                  newInk[StripRecordIndex(c, r)], true);
         });
     }
     std::vector<std::pair<int, int>> touched;
     for (auto [c, r] : dirty) {
-        StripRecord &s = m_strips[Index(c, r)];
-        for (const QRect &ink : {s.ink, InkPixels(newInk[Index(c, r)])})
+        StripDrawRecord &s = m_strips[StripRecordIndex(c, r)];
+        for (const QRect &ink : {s.ink, InkPixels(newInk[StripRecordIndex(c, r)])})
             if (!ink.isEmpty())
                 touched.emplace_back(ink.top(), ink.bottom());
-        s.ink = InkPixels(newInk[Index(c, r)]);
+        s.ink = InkPixels(newInk[StripRecordIndex(c, r)]);
         snapshotStrip(doc, state, c, r);
     }
     m_outlineColour = state.currentTextColour;
@@ -391,7 +284,7 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
         if (state.whitePrint)
             painter.fillRect(rows, Qt::white);
         ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
-            if (ReachesInto(m_strips[Index(c, r)].ink, rows))
+            if (ReachesInto(m_strips[StripRecordIndex(c, r)].ink, rows))
                 DrawStrip(painter, doc, state, c, r, boxStep);
         });
     }
@@ -400,7 +293,7 @@ BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderStat
     for (const QRect &rows : m_changedRows)
         for (int c = 0; c < key.columns; ++c)
             for (int r = 0; r < key.rows; ++r)
-                if (ReachesInto(m_strips[Index(c, r)].ink, rows))
+                if (ReachesInto(m_strips[StripRecordIndex(c, r)].ink, rows))
                     snapshotStrip(doc, state, c, r);
     state.text = FoldTextResults(doc, m_strips, before, state.text);
     m_compositions = state.compositions;

@@ -3,6 +3,7 @@
 #include "document/colour.h"
 #include "render/decodedimagecache.h"
 #include "render/renderstate.h"
+#include "render/stripdrawrecord.h"
 
 #include <QImage>
 #include <QRect>
@@ -57,7 +58,6 @@ public:
     const std::vector<QRect> &changedRows() const { return m_changedRows; }
     bool lastWasFull() const { return m_lastWasFull; }
 
-    struct StripRecord;
     struct BoardKey;
 
 private:
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<BoardKey> m_key;
     quint64 m_compositions = 0;
     Colour m_outlineColour = kWhite;
-    std::vector<StripRecord> m_strips;
+    std::vector<StripDrawRecord> m_strips;
     std::vector<QRect> m_changedRows;
     bool m_lastWasFull = false;
 };
