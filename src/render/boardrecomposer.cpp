@@ -3,9 +3,9 @@
 #include "document/menudata.h"
 #include "render/boardcomposer.h"
 #include "render/boardgeometry.h"
-#include "render/stripdrawrecord.h"
 #include "render/rendercaches.h"
 #include "render/stripdrawer.h"
+#include "render/stripdrawrecord.h"
 #include "render/strippicture.h"
 
 #include <QPainter>
@@ -51,7 +51,6 @@ struct BoardRecomposer::BoardKey {
 };
 
 namespace {
-
 
 // Rows [top, bottom] merged where they touch or overlap.
 std::vector<QRect> MergeRows(std::vector<std::pair<int, int>> rows, int width, int height)
