@@ -261,6 +261,15 @@ QRectF TextFont::measure(QStringView text) const
 
 namespace {
 
+// A layout this far off any board keeps its clip: its edges would not fit the
+// integers a device clip is made of.
+bool WithinReach(const QRectF &device)
+{
+    constexpr double kFarOff = 1.0e9;
+    return std::abs(device.left()) < kFarOff && std::abs(device.right()) < kFarOff
+           && std::abs(device.top()) < kFarOff && std::abs(device.bottom()) < kFarOff;
+}
+
 // The device pixels a clip to rect keeps, rounded the way the raster engine
 // rounds a clip rectangle under a transform that only moves and scales.
 QRect DeviceClipRect(const QRectF &rect, const QTransform &transform)
@@ -322,7 +331,7 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
         }
         baseline += lineSpacing();
     });
-    if (clip && base.type() <= QTransform::TxScale) {
+    if (clip && base.type() <= QTransform::TxScale && WithinReach(base.mapRect(layout))) {
         const QRect device = DeviceClipRect(layout, base);
         clip = !std::all_of(placed.begin(), placed.end(), [&](const Placed &p) {
             return p.transform.type() <= QTransform::TxScale && InkInside(p.shaped->ink, p.transform, device);
