@@ -1,8 +1,9 @@
 // Power cuts and killed processes while files are written: a file that was
 // being replaced is afterwards either the previous one, intact, or the new
 // one, complete; never a torn mixture. Each writer of containers and TV
-// images is killed (SIGKILL) at random moments of its run, many times, and
-// then run against a full disk.
+// images (the command-line tools and the editor's own Save) is killed
+// (SIGKILL) at random moments of its run, many times, and then run against a
+// full disk.
 
 #include "document/container.h"
 #include "document/layoutpaths.h"
@@ -31,6 +32,8 @@ namespace zorvan {
 namespace {
 
 const QString kProgram = QStringLiteral(ZORVAN_BINARY_DIR "/src/cli/zorvan");
+// Opens a container in the editor, edits it and saves it back with the Save command.
+const QString kEditorSave = QStringLiteral(ZORVAN_BINARY_DIR "/tests/zorvan-test-editorsave");
 
 QByteArray ReadAll(const QString &path)
 {
@@ -51,12 +54,15 @@ void WriteNoiseJpeg(const QString &path, int width, int height, quint32 seed)
     ASSERT_TRUE(image.save(path, "JPEG", 95)) << path.toStdString();
 }
 
-// One way the editor's tools replace a file, run as a separate process so it
-// can be killed; check says whether the file now is an intact version.
+// One way the editor's tools replace files, run as a separate process so it
+// can be killed.
 struct Writer {
     const char *name;
+    QString program;
     QStringList arguments;
-    QString target;
+    // Starts from the container of the next version instead of the previous
+    // one (rendering the previous container again would change nothing).
+    bool fromNextContainer = false;
 };
 
 // The layout text inside a container, or empty when the container is not
@@ -95,9 +101,11 @@ protected:
         WriteLegacy(QStringLiteral("Fries"));
         ASSERT_EQ(Run({QStringLiteral("migrate"), legacy}), 0);
         ASSERT_EQ(Run({QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}), 0);
-        previousText = ContainerLayoutText(container, scratch());
+        previousContainer = ReadAll(container);
         previousTv = ReadAll(tvImage);
-        ASSERT_FALSE(previousText.isEmpty());
+        startText = ContainerLayoutText(container, scratch());
+        startTv = previousTv;
+        ASSERT_FALSE(startText.isEmpty());
 
         // The next version: other texts and a different background.
         WriteLegacy(QStringLiteral("Curly fries"));
@@ -117,11 +125,13 @@ protected:
 
     QString scratch() const { return dir.file(QStringLiteral("scratch")); }
 
-    int Run(const QStringList &arguments, QByteArray *err = nullptr)
+    int Run(const QStringList &arguments, QByteArray *err = nullptr) { return Run(kProgram, arguments, err); }
+
+    int Run(const QString &program, const QStringList &arguments, QByteArray *err = nullptr)
     {
         QProcess process;
         process.setProcessEnvironment(Environment());
-        process.start(kProgram, arguments);
+        process.start(program, arguments);
         if (!process.waitForFinished(120000))
             return -1;
         if (err)
@@ -137,80 +147,107 @@ protected:
         return environment;
     }
 
-    // Every tool that replaces a container or a TV image in place; the save
-    // command's own writer belongs in this table as well.
+    // Every tool that replaces a container or a TV image in place.
     QList<Writer> Writers() const
     {
         return {
-            {"migrate", {QStringLiteral("migrate"), legacy}, container},
-            {"render", {QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}, tvImage},
+            {"migrate", kProgram, {QStringLiteral("migrate"), legacy}},
+            {"render", kProgram, {QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}, true},
+            // Its work folder stays off the small disk, as the application data folder would.
+            {"the editor's Save", kEditorSave,
+             {dir.file(QStringLiteral("editor-work")), container, QStringLiteral("Chili fries")}},
         };
     }
 
-    // The new version of every file, from one run that is not interrupted;
-    // then the previous files are put back.
-    void LearnNextVersion()
+    // The container of the next version, from one migrate run that is not
+    // interrupted; then the previous container is put back.
+    void LearnNextContainer()
     {
-        const QByteArray oldContainer = ReadAll(container);
         ASSERT_EQ(Run({QStringLiteral("migrate"), legacy}), 0);
-        nextText = ContainerLayoutText(container, scratch());
-        ASSERT_EQ(Run({QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}), 0);
-        nextTv = ReadAll(tvImage);
-        ASSERT_NE(nextText, previousText);
-        ASSERT_NE(nextTv, previousTv);
-        ASSERT_TRUE(test::WriteFile(container, oldContainer));
+        nextContainer = ReadAll(container);
+        ASSERT_TRUE(test::WriteFile(container, previousContainer));
+    }
+
+    // The files a writer starts from.
+    void PutStartFiles(const Writer &writer)
+    {
+        ASSERT_TRUE(test::WriteFile(container, writer.fromNextContainer ? nextContainer : previousContainer));
         ASSERT_TRUE(test::WriteFile(tvImage, previousTv));
     }
 
-    // Either version, whole.
+    // What a writer makes of its start files when nothing interrupts it.
+    void LearnWriter(const Writer &writer, qint64 *runMs)
+    {
+        PutStartFiles(writer);
+        startText = ContainerLayoutText(container, scratch());
+        startTv = ReadAll(tvImage);
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray err;
+        ASSERT_EQ(Run(writer.program, writer.arguments, &err), 0) << writer.name << ": " << err.toStdString();
+        *runMs = std::max<qint64>(clock.elapsed(), 50);
+        nextText = ContainerLayoutText(container, scratch());
+        nextTv = ReadAll(tvImage);
+        ASSERT_FALSE(nextText.isEmpty()) << writer.name;
+        ASSERT_TRUE(nextText != startText || nextTv != startTv) << writer.name << " changed nothing";
+    }
+
+    // Either version of each file, whole.
     void ExpectIntact(const QString &when)
     {
         const QString text = ContainerLayoutText(container, scratch());
-        EXPECT_TRUE(text == previousText || text == nextText) << "torn container " << when.toStdString();
+        EXPECT_TRUE(text == startText || text == nextText) << "torn container " << when.toStdString();
         const QByteArray tv = ReadAll(tvImage);
-        EXPECT_TRUE(tv == previousTv || tv == nextTv) << "torn TV image " << when.toStdString() << " ("
-                                                      << tv.size() << " bytes)";
+        EXPECT_TRUE(tv == startTv || tv == nextTv) << "torn TV image " << when.toStdString() << " ("
+                                                  << tv.size() << " bytes)";
     }
 
-    // Kills each writer at random moments up to a little beyond the time an
-    // uninterrupted run takes.
-    void KillRepeatedly(int rounds, int uninterruptedStatus = 0)
+    // Kills a writer at random moments up to a little beyond the time an
+    // uninterrupted run takes; with restart, every run starts from the
+    // writer's start files again.
+    void KillRepeatedly(const Writer &writer, int rounds, qint64 runMs, bool restart)
     {
         QRandomGenerator random(20261210);
-        for (const Writer &writer : Writers()) {
-            QElapsedTimer clock;
-            clock.start();
-            ASSERT_EQ(Run(writer.arguments), uninterruptedStatus) << writer.name;
-            const qint64 runMs = std::max<qint64>(clock.elapsed(), 50);
-            for (int round = 0; round < rounds; ++round) {
-                QProcess process;
-                process.setProcessEnvironment(Environment());
-                process.start(kProgram, writer.arguments);
-                ASSERT_TRUE(process.waitForStarted()) << writer.name;
-                const qint64 delay = qint64(random.bounded(double(runMs) * 1.1));
-                QThread::msleep(static_cast<unsigned long>(delay));
-                process.kill();
-                process.waitForFinished(60000);
-                ExpectIntact(QStringLiteral("after killing %1 at %2 ms of %3 ms").arg(QLatin1String(writer.name)).arg(delay).arg(runMs));
-                if (HasFailure())
-                    return;
-            }
+        for (int round = 0; round < rounds; ++round) {
+            if (restart)
+                PutStartFiles(writer);
+            QProcess process;
+            process.setProcessEnvironment(Environment());
+            process.start(writer.program, writer.arguments);
+            ASSERT_TRUE(process.waitForStarted()) << writer.name;
+            const qint64 delay = qint64(random.bounded(double(runMs) * 1.1));
+            QThread::msleep(static_cast<unsigned long>(delay));
+            process.kill();
+            process.waitForFinished(60000);
+            ExpectIntact(QStringLiteral("after killing %1 at %2 ms of %3 ms").arg(QLatin1String(writer.name)).arg(delay).arg(runMs));
+            if (HasFailure())
+                return;
         }
     }
 
     test::TempDir dir;
     QString folder, support, legacy, container, tvImage;
-    QString previousText, nextText;
-    QByteArray previousTv, nextTv;
+    QByteArray previousContainer, nextContainer, previousTv;
+    // The files before and after the writer under test, read back.
+    QString startText, nextText;
+    QByteArray startTv, nextTv;
 };
 
 TEST_F(CrashSafety, KilledWritersNeverLeaveATornContainerOrTvImage)
 {
     MakeLayout(dir.file(QStringLiteral("menus")));
-    LearnNextVersion();
+    LearnNextContainer();
     if (HasFailure())
         return;
-    KillRepeatedly(30);
+    for (const Writer &writer : Writers()) {
+        qint64 runMs = 0;
+        LearnWriter(writer, &runMs);
+        if (HasFailure())
+            return;
+        KillRepeatedly(writer, 30, runMs, true);
+        if (HasFailure())
+            return;
+    }
 }
 
 // A small file system of its own, filled up: the writers fail with one clear
@@ -239,18 +276,28 @@ TEST_F(CrashSafety, AFullDiskFailsCleanlyAndKeepsThePreviousFiles)
         filler.close();
         filler.resize(std::max<qint64>(0, filler.size() - 16 * 1024));
     }
-    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    // Nothing may change: the next version is the previous one.
+    nextText = startText;
+    nextTv = startTv;
     for (const Writer &writer : Writers()) {
+        // Killed runs before may have left their temporary files: a killed process cannot tidy up.
+        const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QElapsedTimer clock;
+        clock.start();
         QByteArray err;
-        EXPECT_EQ(Run(writer.arguments, &err), 2) << writer.name << ": " << err.toStdString();
+        EXPECT_EQ(Run(writer.program, writer.arguments, &err), 2) << writer.name << ": " << err.toStdString();
+        const qint64 runMs = std::max<qint64>(clock.elapsed(), 50);
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
-        EXPECT_TRUE(err.contains(QFile::encodeName(folder))) << err.toStdString();
-        nextText = previousText;
-        nextTv = previousTv;
+        // The editor tells the user in its own words, in a message box.
+        if (writer.program == kProgram) {
+            EXPECT_TRUE(err.contains(QFile::encodeName(folder))) << err.toStdString();
+        } else {
+            EXPECT_TRUE(err.contains("UNABLE TO SAVE FILE")) << "failed before saving: " << err.toStdString();
+        }
         ExpectIntact(QStringLiteral("after %1 on a full disk").arg(QLatin1String(writer.name)));
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before) << "a failed write left files behind";
+        KillRepeatedly(writer, 5, runMs, false);
     }
-    KillRepeatedly(5, 2);
 }
 
 } // namespace
