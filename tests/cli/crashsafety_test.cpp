@@ -13,6 +13,7 @@
 #include "layoutfixtures.h"
 #include "tempdir.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -63,6 +64,9 @@ struct Writer {
     // Starts from the container of the next version instead of the previous
     // one (rendering the previous container again would change nothing).
     bool fromNextContainer = false;
+    // Prints "saving" once it has opened the layout and begins to save: its
+    // kills are timed from then on, so that they land while files are written.
+    bool announcesSave = false;
 };
 
 // The layout text inside a container, or empty when the container is not
@@ -155,7 +159,7 @@ protected:
             {"render", kProgram, {QStringLiteral("render"), container, QStringLiteral("-o"), tvImage}, true},
             // Its work folder stays off the small disk, as the application data folder would.
             {"the editor's Save", kEditorSave,
-             {dir.file(QStringLiteral("editor-work")), container, QStringLiteral("Chili fries")}},
+             {dir.file(QStringLiteral("editor-work")), container, QStringLiteral("Chili fries")}, false, true},
         };
     }
 
@@ -175,17 +179,51 @@ protected:
         ASSERT_TRUE(test::WriteFile(tvImage, previousTv));
     }
 
+    // Starts a writer and, where it announces its save, waits for that.
+    bool StartWriter(QProcess &process, const Writer &writer) const
+    {
+        process.setProcessEnvironment(Environment());
+        process.start(writer.program, writer.arguments);
+        if (!process.waitForStarted())
+            return false;
+        if (!writer.announcesSave)
+            return true;
+        QByteArray out;
+        QDeadlineTimer deadline(120000);
+        while (!out.contains("saving\n")) {
+            if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
+                return false;
+            out += process.readAllStandardOutput();
+        }
+        return true;
+    }
+
+    // Runs a writer to its end: its exit status (-1 when it did not end
+    // normally) and how long it wrote, from its start or its announced save.
+    int RunWriter(const Writer &writer, QByteArray *err, qint64 *runMs) const
+    {
+        QProcess process;
+        QElapsedTimer clock;
+        clock.start();
+        if (!StartWriter(process, writer))
+            return -1;
+        if (writer.announcesSave)
+            clock.restart();
+        if (!process.waitForFinished(120000))
+            return -1;
+        *runMs = std::max<qint64>(clock.elapsed(), 50);
+        *err = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
     // What a writer makes of its start files when nothing interrupts it.
     void LearnWriter(const Writer &writer, qint64 *runMs)
     {
         PutStartFiles(writer);
         startText = ContainerLayoutText(container, scratch());
         startTv = ReadAll(tvImage);
-        QElapsedTimer clock;
-        clock.start();
         QByteArray err;
-        ASSERT_EQ(Run(writer.program, writer.arguments, &err), 0) << writer.name << ": " << err.toStdString();
-        *runMs = std::max<qint64>(clock.elapsed(), 50);
+        ASSERT_EQ(RunWriter(writer, &err, runMs), 0) << writer.name << ": " << err.toStdString();
         nextText = ContainerLayoutText(container, scratch());
         nextTv = ReadAll(tvImage);
         ASSERT_FALSE(nextText.isEmpty()) << writer.name;
@@ -203,7 +241,7 @@ protected:
     }
 
     // Kills a writer at random moments up to a little beyond the time an
-    // uninterrupted run takes; with restart, every run starts from the
+    // uninterrupted run writes; with restart, every run starts from the
     // writer's start files again.
     void KillRepeatedly(const Writer &writer, int rounds, qint64 runMs, bool restart)
     {
@@ -212,9 +250,7 @@ protected:
             if (restart)
                 PutStartFiles(writer);
             QProcess process;
-            process.setProcessEnvironment(Environment());
-            process.start(writer.program, writer.arguments);
-            ASSERT_TRUE(process.waitForStarted()) << writer.name;
+            ASSERT_TRUE(StartWriter(process, writer)) << writer.name;
             const qint64 delay = qint64(random.bounded(double(runMs) * 1.1));
             QThread::msleep(static_cast<unsigned long>(delay));
             process.kill();
@@ -282,11 +318,9 @@ TEST_F(CrashSafety, AFullDiskFailsCleanlyAndKeepsThePreviousFiles)
     for (const Writer &writer : Writers()) {
         // Killed runs before may have left their temporary files: a killed process cannot tidy up.
         const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        QElapsedTimer clock;
-        clock.start();
         QByteArray err;
-        EXPECT_EQ(Run(writer.program, writer.arguments, &err), 2) << writer.name << ": " << err.toStdString();
-        const qint64 runMs = std::max<qint64>(clock.elapsed(), 50);
+        qint64 runMs = 50;
+        EXPECT_EQ(RunWriter(writer, &err, &runMs), 2) << writer.name << ": " << err.toStdString();
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
         // The editor tells the user in its own words, in a message box.
         if (writer.program == kProgram) {

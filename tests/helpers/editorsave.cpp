@@ -4,8 +4,8 @@
 // text TEXT and saves it back under the same name through the editor's own
 // Save command, so that a test can kill a real save at any moment. The
 // dialogs are answered as a user would: the container to open, then the
-// same name in the Save As dialog. Exits 0 once both files were saved, 2
-// with the reason on stderr otherwise.
+// same name in the Save As dialog. Prints "saving" when the save begins.
+// Exits 0 once both files were saved, 2 with the reason on stderr otherwise.
 
 #include "editing/controlids.h"
 #include "editing/savecommands.h"
@@ -44,6 +44,9 @@ int OpenEditAndSave(const QString &workFolder, const QString &container, const Q
     f.editor.document().strip(0, 0).MainItemTextParams.Text = text;
     f.editor.document().Modified = true;
     f.dialogs.saveFiles.push_back(container);
+    // Tests time their kills from here.
+    std::fputs("saving\n", stdout);
+    std::fflush(stdout);
     SaveSettings settings;
     settings.removableDrive = [](const QString &) { return false; };
     if (SaveLayout(f.editor, settings) != SaveOutcome::Saved)
