@@ -2,7 +2,10 @@
 
 #include "document/layoutpaths.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -32,11 +35,28 @@ bool SyncPath(const QByteArray &path, int flags)
 
 } // namespace
 
+int RemoveStaleTemps(const QString &folder, const QDateTime &olderThan)
+{
+    // Only names this file makes are touched: the user's own files never are.
+    static const QRegularExpression ours(QStringLiteral("^\\.zorvan-[0-9a-f]{16}\\.tmp$"));
+    int removed = 0;
+    const QFileInfoList entries = QDir(folder).entryInfoList({QStringLiteral(".zorvan-*.tmp")},
+                                                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        if (!ours.match(entry.fileName()).hasMatch() || entry.lastModified() >= olderThan)
+            continue;
+        if (QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
+}
+
 QString CreateTempBeside(const QString &targetPath, QString *error)
 {
     QString folder = FolderOf(targetPath);
     if (folder.isEmpty())
         folder = targetPath.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QStringLiteral(".");
+    RemoveStaleTemps(folder, QDateTime::currentDateTime().addSecs(-3600));
     for (int attempt = 0; attempt < 100; ++attempt) {
         // A short fixed-length name, so that a long target name cannot make
         // the temporary one too long.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 namespace zorvan {
@@ -9,8 +10,15 @@ namespace zorvan {
 // whole until the new one is complete and on disk.
 
 // Creates an empty file with an unused name in the folder of targetPath and
-// returns its path; empty (and *error set) on failure.
+// returns its path; empty (and *error set) on failure. Temporary files of
+// ours in that folder that a killed or powered-off save left behind (older
+// than an hour, far longer than any save takes) are removed first, so they
+// cannot pile up on a USB stick.
 QString CreateTempBeside(const QString &targetPath, QString *error);
+
+// Removes the temporary files of ours in the folder whose last change is
+// before olderThan; returns how many were removed.
+int RemoveStaleTemps(const QString &folder, const QDateTime &olderThan);
 
 // Writes the file's data to disk (fsync).
 bool FlushToDisk(const QString &path, QString *error);
