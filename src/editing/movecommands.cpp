@@ -71,7 +71,6 @@ void MoveText(Editor &editor, MoveDirection direction, const StepKeys &keys)
     const int item = sel.editedTextItem;
     if (!doc.inGrid(strip.column, strip.row) || item < 0 || item >= kTextItemCount)
         return;
-    doc.Modified = true;
     const bool across = IsAcross(direction);
     const bool wasCentred = across && FixCentredBlock(editor, strip, item);
 
@@ -89,12 +88,14 @@ void MoveText(Editor &editor, MoveDirection direction, const StepKeys &keys)
     if (step.blocked) {
         if (wasCentred) {
             // The block stays where it is, but no longer centred: the check box has to say so.
+            doc.Modified = true;
             ApplyStyleTemplate(editor);
             ShowTextReadouts(editor);
         }
         return;
     }
 
+    doc.Modified = true;
     StripData &style = doc.StyleTemplate;
     for (int k = 0; k < kTextItemCount; ++k) {
         if (!allText && k != item)
@@ -114,7 +115,6 @@ void MoveBox(Editor &editor, MoveDirection direction, const StepKeys &keys)
     const ColumnRow strip = BoxEditStrip(editor);
     if (!doc.inGrid(strip.column, strip.row))
         return;
-    doc.Modified = true;
     StripData &data = doc.strip(strip.column, strip.row);
     const RenderState &render = editor.render();
     const QRectF cell = render.cellGrid.at(strip.column, strip.row);
@@ -148,6 +148,7 @@ void MoveBox(Editor &editor, MoveDirection direction, const StepKeys &keys)
             return;
         }
     }
+    doc.Modified = true;
     ShowChangedBox(editor);
 }
 

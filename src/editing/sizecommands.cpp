@@ -23,10 +23,10 @@ void SizeText(Editor &editor, bool up, const StepKeys &keys)
     const int item = editor.selection().editedTextItem;
     if (item < 0 || item >= kTextItemCount)
         return;
-    WaitCursor wait(editor.services().cursor);
     doc.Modified = true;
     const double step = StepSize(StepKind::SizeUpDown, true, keys);
     double &size = doc.StyleTemplate.block(item).ScaleFactor;
+    const double before = size;
     // A step that overshoots a limit stops there, and that press leaves the
     // board as it is; the next press shows the limit.
     bool show = true;
@@ -43,7 +43,8 @@ void SizeText(Editor &editor, bool up, const StepKeys &keys)
         if (size < kSmallestTextSize + kSlack)
             size = kSmallestTextSize;
     }
-    editor.render().text.lineHeightChanged = true;
+    if (size != before)
+        editor.render().text.lineHeightChanged = true;
     if (show) {
         ApplyStyleTemplate(editor);
         FitTextEditStrip(editor, FitHalves::VerticalOnly);
@@ -58,7 +59,6 @@ void SizeBox(Editor &editor, SizeDirection direction, const StepKeys &keys)
     const ColumnRow strip = BoxEditStrip(editor);
     if (!doc.inGrid(strip.column, strip.row))
         return;
-    doc.Modified = true;
     StripData &data = doc.strip(strip.column, strip.row);
     const RenderState &render = editor.render();
     const QRectF cell = render.cellGrid.at(strip.column, strip.row);
@@ -81,6 +81,7 @@ void SizeBox(Editor &editor, SizeDirection direction, const StepKeys &keys)
     }
     if (size == before)
         return;
+    doc.Modified = true;
     ShowChangedBox(editor);
 }
 

@@ -8,7 +8,7 @@ class Editor;
 
 enum class SizeDirection { Up, Down, Narrower, Wider };
 
-// Text size and box size limits.
+// Text size limits.
 inline constexpr double kLargestTextSize = 48.0;
 inline constexpr double kSmallestTextSize = 0.1;
 

@@ -53,7 +53,6 @@ bool ChangeTabSpacing(Editor &editor, bool up)
     if (!editor.modes().text)
         return false;
     StripData &style = editor.document().StyleTemplate;
-    editor.document().Modified = true;
     if (up) {
         style.PriceTabSpacingFactor += kSpacingStep;
     } else {
@@ -62,6 +61,7 @@ bool ChangeTabSpacing(Editor &editor, bool up)
             return false;
         style.PriceTabSpacingFactor -= kSpacingStep;
     }
+    editor.document().Modified = true;
     ShowSpacingChange(editor);
     return true;
 }
@@ -74,14 +74,13 @@ bool ChangeCalSpacing(Editor &editor, bool up)
     if (up) {
         if (!CaloriesBelowRoom(style))
             return false;
-        editor.document().Modified = true;
         style.CaloriesSpacingFactor += kSpacingStep;
     } else {
-        editor.document().Modified = true;
         if (style.CaloriesSpacingFactor < kSmallestReducible - kSlack)
             return false;
         style.CaloriesSpacingFactor -= kSpacingStep;
     }
+    editor.document().Modified = true;
     ShowSpacingChange(editor);
     return true;
 }

@@ -172,10 +172,9 @@ BoardRecomposer::Result BoardRecomposer::composeAll(const MenuData &doc, RenderS
 BoardRecomposer::Result BoardRecomposer::compose(const MenuData &doc, RenderState &state)
 {
     // The font collection and the output render gather what they need from
-    // every strip, and a line height marked as changed cannot be told apart
-    // from the marks the strips' values are read with.
+    // every strip.
     if (m_background.isNull() || state.outputRender || state.fontCollection || state.fontCollector
-        || state.text.lineHeightChanged || !Drawable(state))
+        || !Drawable(state))
         return composePlain(doc, state);
 
     BoardKey key;

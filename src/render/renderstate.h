@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <limits>
 
 namespace zorvan {
 
@@ -28,6 +29,9 @@ struct BoardRect {
     friend bool operator==(const BoardRect &, const BoardRect &) = default;
 };
 
+// Marks lastMeasuredLineHeight as not measured since.
+inline constexpr int kUnmeasuredLineHeight = std::numeric_limits<int>::min();
+
 // What the text step measured on the strip it drew last, and the probes the
 // click handler arms before a refresh. Single values: each strip's drawing
 // overwrites them.
@@ -38,6 +42,10 @@ struct TextStepResults {
     bool tabsUsed = false;
     int lastMeasuredLineHeight = 0;
     bool lineHeightChanged = false;
+    // The first line height measured after lastMeasuredLineHeight was marked
+    // unmeasured: with it a kept board tells whether a strip's first block
+    // matches the line height measured before the strip.
+    int firstMeasuredLineHeight = 0;
     // Armed by the click handler, graphics space; (0, 0) means no probe.
     QPoint priceProbePoint;
     bool rightPartHit = false;

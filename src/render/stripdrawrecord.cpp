@@ -19,7 +19,6 @@ namespace {
 
 // Written into the text step's values before a strip's texts are drawn, so
 // that afterwards it shows whether the strip set them.
-constexpr int kUnsetLineHeight = std::numeric_limits<int>::min();
 constexpr double kUnsetOverflow = -1.0e300;
 
 } // namespace
@@ -45,11 +44,14 @@ void DrawStripRecorded(QPainter &painter, const MenuData &doc, RenderState &stat
         return;
     }
     TextStepResults &text = state.text;
-    text.lastMeasuredLineHeight = kUnsetLineHeight;
+    text.lastMeasuredLineHeight = kUnmeasuredLineHeight;
+    text.lineHeightChanged = true;
     text.leftOverflow = kUnsetOverflow;
     DrawStrip(painter, doc, state, column, row, false);
-    record.setsLineHeight = text.lastMeasuredLineHeight != kUnsetLineHeight;
+    record.setsLineHeight = text.lastMeasuredLineHeight != kUnmeasuredLineHeight;
+    record.firstLineHeight = text.firstMeasuredLineHeight;
     record.lineHeight = text.lastMeasuredLineHeight;
+    record.matchesLineHeightWithin = !text.lineHeightChanged;
     record.setsPrices = text.leftOverflow != kUnsetOverflow;
     record.leftOverflow = text.leftOverflow;
     record.rightOverflow = text.rightOverflow;
@@ -78,13 +80,15 @@ TextStepResults FoldTextResults(const MenuData &doc, const std::vector<StripDraw
     out.rightPartHit = drawn.rightPartHit;
     out.leftPartHit = drawn.leftPartHit;
     out.digitWidthAnswer = drawn.digitWidthAnswer;
-    out.lineHeightChanged = drawn.lineHeightChanged;
     ForEachStripStep(doc, [&](int c, int r, bool boxStep) {
         if (boxStep)
             return;
         const StripDrawRecord &s = strips[StripRecordIndex(c, r)];
-        if (s.setsLineHeight)
+        if (s.setsLineHeight) {
+            if (s.matchesLineHeightWithin || s.firstLineHeight == out.lastMeasuredLineHeight)
+                out.lineHeightChanged = false;
             out.lastMeasuredLineHeight = s.lineHeight;
+        }
         if (s.setsPrices) {
             out.leftOverflow = s.leftOverflow;
             out.rightOverflow = s.rightOverflow;

@@ -31,7 +31,10 @@ struct StripDrawRecord {
 
     // The text step's values the strip's texts leave behind.
     bool setsLineHeight = false;
+    int firstLineHeight = 0;
     int lineHeight = 0;
+    // Two blocks in a row of the strip measured the same line height.
+    bool matchesLineHeightWithin = false;
     bool setsPrices = false;
     double leftOverflow = 0.0;
     double rightOverflow = 0.0;
@@ -58,7 +61,8 @@ QRect InkPixels(const QRectF &ink);
 
 // The text step's values as a full composition leaves them: set by the last
 // strip in the composition order that sets them, the probes' answers as the
-// drawing gave them, anything no strip sets as before.
+// drawing gave them, the line-height mark cleared where a full composition
+// clears it, anything no strip sets as before.
 TextStepResults FoldTextResults(const MenuData &doc, const std::vector<StripDrawRecord> &strips,
                                 const TextStepResults &before, const TextStepResults &drawn);
 

@@ -113,6 +113,8 @@ void StripTextPainter::drawBlock(int item)
     const QRectF first = font.measure(FirstCharacter(block.Text), tall, m_formatAlign);
     QRectF layout(m_box.x(), first.y(), m_box.width(), first.height());
     const int lineHeight = static_cast<int>(first.height());
+    if (m_state.text.lastMeasuredLineHeight == kUnmeasuredLineHeight)
+        m_state.text.firstMeasuredLineHeight = lineHeight;
     if (lineHeight == m_state.text.lastMeasuredLineHeight)
         m_state.text.lineHeightChanged = false;
     m_state.text.lastMeasuredLineHeight = lineHeight;

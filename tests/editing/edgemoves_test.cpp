@@ -51,12 +51,15 @@ TEST(EdgeMovesTest, RepeatedPressesStopExactlyAtTheEdge)
         for (; presses < 30; ++presses) {
             before = b.doc.strip(strip.column, strip.row);
             const int repaints = b.f.window.repaints;
+            b.doc.Modified = false;
             b.press(c.button);
             if (before == b.doc.strip(strip.column, strip.row)) {
-                // At the edge the press leaves the board alone.
+                // At the edge the press leaves the board and the layout alone.
                 EXPECT_EQ(b.f.window.repaints, repaints);
+                EXPECT_FALSE(b.doc.Modified);
                 break;
             }
+            EXPECT_TRUE(b.doc.Modified);
             EXPECT_GE(c.edgeGap(b), -0.5) << "after press " << presses + 1;
         }
         EXPECT_LT(presses, 30) << "the moves never stopped";

@@ -41,6 +41,9 @@ TEST(SizeCommandsTest, TextSizeStopsAtItsLimits)
         EXPECT_NEAR(b.doc.StyleTemplate.MainItemTextParams.ScaleFactor, c.stored, 1e-12);
         EXPECT_NEAR(b.doc.strip(0, 1).MainItemTextParams.ScaleFactor, c.shown, 1e-12);
         EXPECT_TRUE(b.editor.render().text.lineHeightChanged || c.stored == c.shown);
+        if (c.start == c.stored) {
+            EXPECT_FALSE(b.editor.render().text.lineHeightChanged) << "a press that changes no size";
+        }
         if (c.stored != c.shown)
             EXPECT_EQ(b.caption(SizeValue), readout);
         else
@@ -141,9 +144,11 @@ TEST(SizeCommandsTest, AWidthAlreadyNothingIsNotRedrawn)
     // The board shows the box gone.
     EXPECT_GT(b.f.window.repaints, repaints);
     repaints = b.f.window.repaints;
+    b.doc.Modified = false;
     b.press(SizeLeft);
     EXPECT_EQ(b.doc.strip(1, 1).XSizeFactor, 0.0);
     EXPECT_EQ(b.f.window.repaints, repaints);
+    EXPECT_FALSE(b.doc.Modified) << "a press that changes nothing";
 }
 
 } // namespace

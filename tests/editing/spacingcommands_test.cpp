@@ -40,7 +40,10 @@ TEST(SpacingCommandsTest, TabAndCaloriesSpacingRules)
         strip.CaloriesSpacingFactor = c.calories;
         b.editor.RefreshPreview();
         b.selectText(0, 1, Prices);
+        b.doc.Modified = false;
         b.press(c.button);
+        // A press that changes nothing leaves the layout without unsaved changes.
+        EXPECT_EQ(b.doc.Modified, c.tabAfter != c.tab || c.caloriesAfter != c.calories);
         EXPECT_NEAR(b.doc.strip(0, 1).PriceTabSpacingFactor, c.tabAfter, 1e-9);
         EXPECT_NEAR(b.doc.strip(0, 1).CaloriesSpacingFactor, c.caloriesAfter, 1e-9);
         EXPECT_EQ(b.caption(TabSpacingValue), QString::asprintf("%0.1f", c.tabAfter));

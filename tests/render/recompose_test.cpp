@@ -195,6 +195,16 @@ std::vector<Edit> Edits()
          [](Boards &b) { b.f.doc.strip(2, 2).MainItemTextParams.Text += u'k'; }, Drawn::Part},
         {"a letter typed into the strip below the accents",
          [](Boards &b) { b.f.doc.strip(2, 4).MainItemTextParams.Text += u'k'; }, Drawn::Part},
+        {"a text made larger after a size press marked the line height as changed",
+         [](Boards &b) {
+             b.both([](RenderState &s) { s.text.lineHeightChanged = true; });
+             b.f.doc.strip(1, 3).MainItemTextParams.ScaleFactor = 0.45;
+         },
+         Drawn::Part},
+        {"a letter typed after the size press", [](Boards &b) { b.f.doc.strip(0, 4).SubItemsTextParams.Text += u'q'; },
+         Drawn::Part},
+        {"the line height marked as changed, then nothing changed",
+         [](Boards &b) { b.both([](RenderState &s) { s.text.lineHeightChanged = true; }); }, Drawn::Nothing},
         {"a text colour changed", [](Boards &b) { b.f.doc.strip(1, 4).MainItemTextParams.TextColor = kBlack; },
          Drawn::Part},
         {"a main item passing into its neighbours",
