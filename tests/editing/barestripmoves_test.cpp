@@ -14,6 +14,21 @@ using test::MoveBoard;
 
 QRectF Box(const MoveBoard &b, int c, int r) { return StripRectInScreenSpace(b.editor.render(), b.doc, c, r); }
 
+// The working copy holds the strip as fitted, but for the styles of blocks
+// not typed yet, which the fitting clears in the strip only.
+bool HoldsFittedStrip(const StripData &style, const StripData &strip)
+{
+    StripData expected = strip;
+    for (int k = 0; k < kTextItemCount; ++k) {
+        if (!strip.block(k).Text.isEmpty())
+            continue;
+        expected.block(k) = style.block(k);
+        expected.block(k).Xref = strip.block(k).Xref;
+        expected.block(k).Yref = strip.block(k).Yref;
+    }
+    return style == expected;
+}
+
 TEST(BareStripMovesTest, TheBoxFollowsItsTextAndTheTextMovesByTheStep)
 {
     struct Case {
@@ -53,7 +68,7 @@ TEST(BareStripMovesTest, TheBoxFollowsItsTextAndTheTextMovesByTheStep)
             EXPECT_EQ(b.doc.strip(0, 0).XSizeFactor, widthBefore);
         }
         // The working copy holds the fitted box: the next press does not put the old one back.
-        EXPECT_TRUE(b.doc.StyleTemplate == b.doc.strip(0, 0));
+        EXPECT_TRUE(HoldsFittedStrip(b.doc.StyleTemplate, b.doc.strip(0, 0)));
         // Outlines and hit tests use the recorded box, which follows too.
         EXPECT_NEAR(b.boxRect(0, 0).top(), box.top() - 1.0, 1.01);
     }
@@ -82,7 +97,7 @@ TEST(BareStripMovesTest, PricesMovedPastTheirCellGoToTheNextColumn)
     // The prices kept their place on the board, one step to the right.
     EXPECT_NEAR(b.textRect(1, 2, Prices).left(), before.left() + 40.0, 0.5);
     EXPECT_TRUE(b.textRect(0, 2, Prices).isNull());
-    EXPECT_TRUE(b.doc.StyleTemplate == moved);
+    EXPECT_TRUE(HoldsFittedStrip(b.doc.StyleTemplate, moved));
 
     // The next press works on the strip where it is now.
     b.press(MoveLeft);
