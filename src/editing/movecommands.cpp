@@ -139,9 +139,8 @@ void MoveBox(Editor &editor, MoveDirection direction, const StepKeys &keys)
             for (const QRectF &text : render.textScreenRects.at(strip.column, strip.row))
                 reach = UniteDrawn(reach, text.translated(full * cell.width(), 0.0));
         const double beyond = reach.right() - render.boardRect.right;
-        const double firstCellWidth = render.cellGrid.at(0, 0).width();
-        if (beyond > 0.0 && firstCellWidth > 0.0)
-            data.XOffsetFactor -= beyond / firstCellWidth;
+        if (beyond > 0.0 && cell.width() > 0.0)
+            data.XOffsetFactor -= beyond / cell.width();
         if (std::abs(data.XOffsetFactor - before) < 1e-9) {
             // Already at the edge: nothing moves and nothing is redrawn.
             data.XOffsetFactor = before;

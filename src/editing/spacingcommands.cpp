@@ -12,7 +12,6 @@ namespace {
 
 // Factors that only differ by the rounding of repeated steps count as equal.
 constexpr double kSlack = 1e-9;
-constexpr double kSpacingStep = 0.2;
 constexpr double kSmallestReducible = 2.2;
 
 // The calories spacing may still grow while it lies below this.
@@ -52,14 +51,15 @@ bool ChangeTabSpacing(Editor &editor, bool up)
 {
     if (!editor.modes().text)
         return false;
+    const double step = StepSize(StepKind::PriceSpacing, true, StepKeys{});
     StripData &style = editor.document().StyleTemplate;
     if (up) {
-        style.PriceTabSpacingFactor += kSpacingStep;
+        style.PriceTabSpacingFactor += step;
     } else {
         // Narrower price columns would leave the calories too far out.
         if (style.PriceTabSpacingFactor < kSmallestReducible - kSlack || !CaloriesBelowRoom(style))
             return false;
-        style.PriceTabSpacingFactor -= kSpacingStep;
+        style.PriceTabSpacingFactor -= step;
     }
     editor.document().Modified = true;
     ShowSpacingChange(editor);
@@ -70,15 +70,16 @@ bool ChangeCalSpacing(Editor &editor, bool up)
 {
     if (!editor.modes().text)
         return false;
+    const double step = StepSize(StepKind::PriceSpacing, true, StepKeys{});
     StripData &style = editor.document().StyleTemplate;
     if (up) {
         if (!CaloriesBelowRoom(style))
             return false;
-        style.CaloriesSpacingFactor += kSpacingStep;
+        style.CaloriesSpacingFactor += step;
     } else {
         if (style.CaloriesSpacingFactor < kSmallestReducible - kSlack)
             return false;
-        style.CaloriesSpacingFactor -= kSpacingStep;
+        style.CaloriesSpacingFactor -= step;
     }
     editor.document().Modified = true;
     ShowSpacingChange(editor);

@@ -4,8 +4,6 @@
 #include "render/textfont.h"
 
 #include <QGuiApplication>
-#include <QPointer>
-#include <QThread>
 
 #include <atomic>
 
@@ -15,14 +13,12 @@ namespace {
 
 std::atomic<quint64> g_generation{0};
 
+// Runs as each application object starts, on its thread.
 void WatchFontDatabase()
 {
-    // Connected once per application object, on its thread.
-    static QPointer<QGuiApplication> watched;
     auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    if (!app || watched == app || app->thread() != QThread::currentThread())
+    if (!app)
         return;
-    watched = app;
     QObject::connect(app, &QGuiApplication::fontDatabaseChanged, app, [] {
         TextFont::ClearCaches();
         ++g_generation;
@@ -30,6 +26,8 @@ void WatchFontDatabase()
 }
 
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(WatchFontDatabase)
 
 void ClearRenderCaches()
 {
@@ -40,7 +38,6 @@ void ClearRenderCaches()
 
 quint64 RenderCacheGeneration()
 {
-    WatchFontDatabase();
     return g_generation;
 }
 

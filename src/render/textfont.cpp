@@ -193,7 +193,6 @@ TextFont::TextFont(const QString &face, double emPixels, bool bold, bool italic)
 void TextFont::ClearCaches()
 {
     ++g_clearings;
-    Fonts().clear();
 }
 
 double TextFont::EmPixelsFromPoints(double points, int dotsPerInch)
@@ -338,11 +337,13 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
         });
     }
 
+    const auto place = [&painter](const Placed &p) {
+        painter.setTransform(p.transform);
+        ReportInk(painter, p.shaped->ink.isNull() ? p.logical : p.logical.united(p.shaped->ink), 2.0);
+    };
     if (InkOnly()) {
-        for (const Placed &p : placed) {
-            painter.setTransform(p.transform);
-            ReportInk(painter, p.shaped->ink.isNull() ? p.logical : p.logical.united(p.shaped->ink), 2.0);
-        }
+        for (const Placed &p : placed)
+            place(p);
         painter.setTransform(base);
         return;
     }
@@ -355,8 +356,7 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(colour);
     for (const Placed &p : placed) {
-        painter.setTransform(p.transform);
-        ReportInk(painter, p.shaped->ink.isNull() ? p.logical : p.logical.united(p.shaped->ink), 2.0);
+        place(p);
         for (const QGlyphRun &run : p.shaped->runs)
             painter.drawGlyphRun(QPointF(0.0, -p.shaped->ascent), run);
     }

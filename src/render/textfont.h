@@ -45,7 +45,7 @@ public:
     static double EmPixelsFromPoints(double points, int dotsPerInch);
 
     // Forgets the faces, measurements and shaping kept, on every thread
-    // (others when they next draw), so the next text is drawn as on a first
+    // (each when it next draws), so the next text is drawn as on a first
     // refresh.
     static void ClearCaches();
 
