@@ -2,6 +2,7 @@
 
 #include "editing/commandtable.h"
 #include "editing/controlids.h"
+#include "editing/cursorcontrol.h"
 #include "editing/editor.h"
 #include "editing/editorwindow.h"
 #include "editing/panelview.h"
@@ -44,6 +45,17 @@ void ShowChangedBox(Editor &editor)
 void EndArrowPress(Editor &editor)
 {
     editor.services().window.discardQueuedClicks();
+}
+
+void AddArrowCommand(Editor &editor, int id, std::function<void(const StepKeys &)> press)
+{
+    editor.commands().add(id, [&editor, press = std::move(press)](const CommandEvent &event) {
+        {
+            WaitCursor wait(editor.services().cursor);
+            press(PressKeys(editor, event));
+        }
+        EndArrowPress(editor);
+    });
 }
 
 } // namespace zorvan

@@ -5,6 +5,8 @@
 
 #include <QRectF>
 
+#include <functional>
+
 namespace zorvan {
 
 class Editor;
@@ -29,5 +31,9 @@ void ShowChangedBox(Editor &editor);
 
 // Clicks made while the board was redrawn are dropped, so they do not pile up into further steps.
 void EndArrowPress(Editor &editor);
+
+// Registers an arrow or size button: the press runs under a wait cursor
+// (large boards take a while to draw again) and ends with EndArrowPress.
+void AddArrowCommand(Editor &editor, int id, std::function<void(const StepKeys &)> press);
 
 } // namespace zorvan

@@ -1,9 +1,7 @@
 #include "editing/movecommands.h"
 
 #include "editing/arrowpress.h"
-#include "editing/commandtable.h"
 #include "editing/controlids.h"
-#include "editing/cursorcontrol.h"
 #include "editing/editor.h"
 #include "editing/panelview.h"
 #include "editing/stripmodes.h"
@@ -170,14 +168,7 @@ void RegisterMoveCommands(Editor &editor)
                                                     {ctl::MoveDown, MoveDirection::Down}};
     for (const auto &[id, direction] : arrows) {
         const MoveDirection d = direction;
-        editor.commands().add(id, [&editor, d](const CommandEvent &event) {
-            {
-                // Large boards take a while to draw again.
-                WaitCursor wait(editor.services().cursor);
-                MoveSelection(editor, d, PressKeys(editor, event));
-            }
-            EndArrowPress(editor);
-        });
+        AddArrowCommand(editor, id, [&editor, d](const StepKeys &keys) { MoveSelection(editor, d, keys); });
     }
 }
 

@@ -1,9 +1,7 @@
 #include "editing/sizecommands.h"
 
 #include "editing/arrowpress.h"
-#include "editing/commandtable.h"
 #include "editing/controlids.h"
-#include "editing/cursorcontrol.h"
 #include "editing/editor.h"
 #include "editing/stripmodes.h"
 #include "editing/textstripfit.h"
@@ -107,14 +105,7 @@ void RegisterSizeCommands(Editor &editor)
                                                     {ctl::SizeRight, SizeDirection::Wider}};
     for (const auto &[id, direction] : arrows) {
         const SizeDirection d = direction;
-        editor.commands().add(id, [&editor, d](const CommandEvent &event) {
-            {
-                // Large boards take a while to draw again.
-                WaitCursor wait(editor.services().cursor);
-                SizeSelection(editor, d, PressKeys(editor, event));
-            }
-            EndArrowPress(editor);
-        });
+        AddArrowCommand(editor, id, [&editor, d](const StepKeys &keys) { SizeSelection(editor, d, keys); });
     }
 }
 
