@@ -9,6 +9,7 @@ namespace zorvan {
 namespace {
 
 using namespace ctl;
+using test::ClickBoard;
 using test::MoveBoard;
 
 struct EdgeCase {
@@ -92,7 +93,7 @@ TEST(EdgeMovesTest, ABoxMovedRightKeepsItsTextsOnTheBoard)
 {
     MoveBoard b;
     // A text reaching well beyond the right edge of its box.
-    MoveBoard::text(b.doc.strip(1, 1).MainItemTextParams, QStringLiteral("Blueberry pancakes"), 0.3, 0.1);
+    ClickBoard::text(b.doc.strip(1, 1).MainItemTextParams, QStringLiteral("Blueberry pancakes"), 0.3, 0.1);
     b.editor.RefreshPreview();
     b.selectBox(1, 1);
     ASSERT_TRUE(b.editor.modes().background);

@@ -31,27 +31,19 @@ struct MoveBoard {
         doc.NumberOfRows = 3;
         const QString picture = WriteJpeg(temp.file(QStringLiteral("pie.jpg")), 64, 48, QColor(200, 150, 0));
 
-        text(doc.strip(0, 0).MainItemTextParams, QStringLiteral("Soup"), 0.3, 0.3);
+        ClickBoard::text(doc.strip(0, 0).MainItemTextParams, QStringLiteral("Soup"), 0.3, 0.3);
         StripData &filled = doc.strip(0, 1);
         filled.BackGroundColor = kRed;
-        text(filled.MainItemTextParams, QStringLiteral("Burger"), 0.3, 0.2);
-        text(filled.SubItemsTextParams, QStringLiteral("with fries"), 0.3, 0.5);
-        text(filled.PricesTextParams, QStringLiteral("5.99"), 0.95, 0.2);
+        ClickBoard::text(filled.MainItemTextParams, QStringLiteral("Burger"), 0.3, 0.2);
+        ClickBoard::text(filled.SubItemsTextParams, QStringLiteral("with fries"), 0.3, 0.5);
+        ClickBoard::text(filled.PricesTextParams, QStringLiteral("5.99"), 0.95, 0.2);
         inset(doc.strip(1, 0)).SubImageFileName = picture;
         inset(doc.strip(1, 1)).BackGroundColor = kBlue;
-        text(doc.strip(0, 2).PricesTextParams, QStringLiteral("2.50"), 0.3, 0.3);
+        ClickBoard::text(doc.strip(0, 2).PricesTextParams, QStringLiteral("2.50"), 0.3, 0.3);
         editor.panel().SetPanelAfterLoading();
         EXPECT_TRUE(editor.RefreshPreview());
     }
 
-    static void text(TextParams &block, const QString &content, double x, double y)
-    {
-        block.Text = content;
-        block.Xref = x;
-        block.Yref = y;
-        block.Font = QStringLiteral("DejaVu Sans");
-        block.ScaleFactor = 0.3;
-    }
     static StripData &inset(StripData &s)
     {
         s.XOffsetFactor = 0.2;
