@@ -1,6 +1,7 @@
 #include "editing/autosave.h"
 
 #include "assets/workfolders.h"
+#include "document/documentsnapshot.h"
 #include "document/layoutpaths.h"
 #include "document/layouttext.h"
 #include "document/menudata.h"
@@ -14,12 +15,16 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <memory>
 
 namespace zorvan {
 
 namespace {
 
-constexpr int kAutosaveFormat = 1;
+// Format 1 kept the document as layout text, whose numbers are rounded and
+// whose reader tidies what it reads; format 2 keeps it exactly.
+constexpr int kLayoutTextFormat = 1;
+constexpr int kAutosaveFormat = 2;
 // Far beyond any real layout; a larger file is not ours.
 constexpr qint64 kMaxAutosaveBytes = qint64(256) * 1024 * 1024;
 
@@ -53,7 +58,8 @@ bool ReadInfo(const QString &folder, QJsonObject *object, QString *error)
         return Fail(error, QStringLiteral("%1 is too large to be unsaved edits").arg(file.fileName()));
     QJsonParseError parse;
     const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parse);
-    if (!json.isObject() || json.object().value(QLatin1String("format")).toInt() != kAutosaveFormat)
+    const int format = json.object().value(QLatin1String("format")).toInt();
+    if (!json.isObject() || (format != kAutosaveFormat && format != kLayoutTextFormat))
         return Fail(error, QStringLiteral("%1 is damaged").arg(file.fileName()));
     *object = json.object();
     return true;
@@ -76,7 +82,7 @@ bool WriteAutosave(const QString &workFolder, const MenuData &doc, const LayoutF
     object.insert(QLatin1String("format"), kAutosaveFormat);
     object.insert(QLatin1String("savedAt"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
     object.insert(QLatin1String("workFolder"), workFolder);
-    object.insert(QLatin1String("layout"), WriteLayoutText(doc, doc.BackgroundPath));
+    object.insert(QLatin1String("document"), DocumentSnapshot(doc));
     object.insert(QLatin1String("backgroundPath"), doc.BackgroundPath);
     object.insert(QLatin1String("whitePrint"), whitePrint);
     object.insert(QLatin1String("fromContainer"), files.fromContainer);
@@ -114,11 +120,18 @@ bool ReadAutosave(const QString &folder, MenuData &doc, AutosaveState &state, QS
         return false;
     const QString stored = object.value(QLatin1String("workFolder")).toString();
     // Picture paths are kept exactly as they were; the restore moves them.
-    LayoutReadOptions options;
-    MenuData read;
-    const LayoutReadResult result = ReadLayoutText(object.value(QLatin1String("layout")).toString(), read, options);
-    if (!result.ok)
-        return Fail(error, QStringLiteral("%1 is damaged: %2").arg(AutosavePath(folder), result.error));
+    const auto read = std::make_unique<MenuData>();
+    if (object.value(QLatin1String("format")).toInt() == kLayoutTextFormat) {
+        LayoutReadOptions options;
+        const LayoutReadResult result = ReadLayoutText(object.value(QLatin1String("layout")).toString(), *read, options);
+        if (!result.ok)
+            return Fail(error, QStringLiteral("%1 is damaged: %2").arg(AutosavePath(folder), result.error));
+        read->WhitePrintBackground = result.whitePrintBackground;
+    } else {
+        QString reason;
+        if (!ReadDocumentSnapshot(object.value(QLatin1String("document")).toObject(), *read, &reason))
+            return Fail(error, QStringLiteral("%1 is damaged: %2").arg(AutosavePath(folder), reason));
+    }
 
     AutosaveState loaded;
     loaded.workFolder = stored;
@@ -134,10 +147,9 @@ bool ReadAutosave(const QString &folder, MenuData &doc, AutosaveState &state, QS
     files.legacyFileName = object.value(QLatin1String("legacyFileName")).toString();
     files.resolvedBackgroundPath = object.value(QLatin1String("resolvedBackgroundPath")).toString();
 
-    read.BackgroundPath = loaded.backgroundPath;
-    read.WhitePrintBackground = result.whitePrintBackground;
-    read.Modified = true;
-    doc = read;
+    read->BackgroundPath = loaded.backgroundPath;
+    read->Modified = true;
+    doc = *read;
     state = loaded;
     return true;
 }

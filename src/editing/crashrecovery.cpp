@@ -63,6 +63,8 @@ bool OfferCrashRecovery(Editor &editor)
             continue;
         }
         ShowRestored(editor, doc, state);
+        // The restored edits are unsaved again: they are kept at once, not a minute later.
+        AutosaveTick(editor);
         return true;
     }
     return false;

@@ -8,6 +8,7 @@
 #include "assets/picturenames.h"
 #include "assets/pictureproxy.h"
 #include "editing/controlids.h"
+#include "editing/crashrecovery.h"
 #include "editing/cursorcontrol.h"
 #include "editing/dialogprompts.h"
 #include "editing/editor.h"
@@ -125,6 +126,10 @@ void LoadNewBackgroundImage(Editor &editor)
     if (!drawn || editor.render().imageWidth <= 0)
         prompts.showMessage(kUnsupportedBackgroundMessage);
     doc.Modified = true;
+    // "Background.jpg" was replaced in the work folder: the edits kept against
+    // a crash must name it now, not a minute later, or a crash in between
+    // would bring back the old layout over the new picture.
+    AutosaveTick(editor);
 }
 
 void DeletePicture(Editor &editor)

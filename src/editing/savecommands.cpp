@@ -6,6 +6,7 @@
 #include "document/pricetidy.h"
 #include "document/removabledrive.h"
 #include "document/savenames.h"
+#include "editing/autosave.h"
 #include "editing/controlids.h"
 #include "editing/cursorcontrol.h"
 #include "editing/dialogprompts.h"
@@ -161,6 +162,8 @@ SaveOutcome SaveLayout(Editor &editor, const SaveSettings &settings)
     if (!result.ok)
         return SaveOutcome::Failed;
     doc.Modified = false;
+    // The edits kept against a crash are in the saved files now; a crash must not offer them again.
+    RemoveAutosave(editor.workFolder());
     return SaveOutcome::Saved;
 }
 

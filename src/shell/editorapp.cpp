@@ -20,6 +20,14 @@
 
 namespace zorvan {
 
+QString WorkFolderMissingMessage(const QString &reason)
+{
+    return QStringLiteral("The editor cannot make its work folder: %1\n\nLayouts, backgrounds and pictures cannot "
+                          "be opened, and unsaved edits are not kept against a crash, until it can. Make room on "
+                          "the disk or make the folder writable, then start the editor again.")
+        .arg(reason);
+}
+
 namespace {
 
 struct Arguments {
@@ -113,9 +121,12 @@ int RunEditor(int argc, char **argv)
         return 0;
     }
 
-    // Folder failures are not fatal: the editor runs on and says so where a command needs the folder.
+    // Folder failures are not fatal: the editor runs on and says so where a
+    // command needs the folder. The user hears of it at once, though, since
+    // without it no layout opens and no edits are kept against a crash.
     RunWorkspace workspace;
-    workspace.start(WorkFolders::DefaultAppDataFolder(), &dialogs);
+    if (!workspace.start(WorkFolders::DefaultAppDataFolder(), &dialogs))
+        dialogs.message(WorkFolderMissingMessage(workspace.folders().errorString()));
 
     MainWindow window(workspace, scripted ? &scriptDialogs : nullptr);
     window.Initialise(QCoreApplication::applicationDirPath() + QLatin1Char('/'));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace zorvan {
 
 // The whole editor process: start-up checks, the main window and its run,
@@ -7,5 +9,8 @@ namespace zorvan {
 int RunEditor(int argc, char **argv);
 
 inline const char kRefuseFileMessage[] = "This file must be opened\nwith Zorvan editing software.";
+
+// Shown at start when this run's work folder cannot be made.
+QString WorkFolderMissingMessage(const QString &reason);
 
 } // namespace zorvan

@@ -27,6 +27,17 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Edits the layout text could not hold as they are: offsets that are not
+// whole thousandths, and a price text its reader would tidy.
+void MakeFineEdits(MenuData &doc)
+{
+    StripData &strip = doc.strip(1, 2);
+    strip.XOffsetFactor = 0.1 + 0.2;
+    strip.YOffsetFactor = 1.0 / 3.0;
+    strip.MainItemTextParams.ScaleFactor = 4.0 + 1.0 / 7.0;
+    strip.PricesTextParams.Text = QStringLiteral("6.49^^>540 Cal");
+}
+
 // A layout being edited in a work folder: a picture copied in, a background,
 // and a file name from an earlier open.
 void MakeEdits(test::EditorFixture &f)
@@ -40,6 +51,7 @@ void MakeEdits(test::EditorFixture &f)
     doc.strip(1, 2).SubImageFileName = work + QStringLiteral("/Burger.jpg");
     doc.strip(0, 0).SubImageFileName = QStringLiteral("/elsewhere/Logo.png"); // a text-mode picture, never copied
     doc.BackgroundPath = work + QStringLiteral("/Background.jpg");
+    MakeFineEdits(doc);
     doc.Modified = true;
     f.editor.SetCurrentFile(QStringLiteral("/menus/Lunch_LAYOUT.ZORVAN"), QStringLiteral("Lunch_LAYOUT.ZORVAN"));
     f.editor.files().fileFolder = QStringLiteral("/menus");
@@ -97,6 +109,7 @@ TEST_F(CrashRecoveryTest, NextStartOffersTheEditsAndRestoresExactlyTheAutosavedL
     expected.strip(1, 2).SubImageFileName = work + QStringLiteral("/Burger.jpg");
     expected.strip(0, 0).SubImageFileName = QStringLiteral("/elsewhere/Logo.png");
     expected.BackgroundPath = work + QStringLiteral("/Background.jpg");
+    MakeFineEdits(expected);
     expected.Modified = true;
     const MenuData &doc = f.editor.document();
     for (int column = 0; column < kStripColumns; ++column)
@@ -116,6 +129,7 @@ TEST_F(CrashRecoveryTest, NextStartOffersTheEditsAndRestoresExactlyTheAutosavedL
     EXPECT_EQ(ReadAll(work + QStringLiteral("/Burger_Proxy.jpg")), "proxy bytes");
     EXPECT_EQ(ReadAll(work + QStringLiteral("/Background.jpg")), "background bytes");
     EXPECT_FALSE(QFileInfo::exists(crashed)) << "the crashed folder goes once its edits moved";
+    EXPECT_TRUE(HasAutosave(work)) << "the restored edits are unsaved and must survive a second crash";
 
     // Nothing is offered twice.
     WorkFolders third;

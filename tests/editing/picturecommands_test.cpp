@@ -1,5 +1,6 @@
 #include "fakeservices.h"
 
+#include "editing/autosave.h"
 #include "editing/controlids.h"
 #include "render/strippicture.h"
 
@@ -82,6 +83,8 @@ TEST_F(PictureCommandsTest, LoadBackgroundCopiesItMakesItsProxyAndMarksTheLayout
     EXPECT_EQ(f.editor.lastUsedFolder(), pictures);
     EXPECT_TRUE(f.editor.document().Modified);
     EXPECT_TRUE(f.dialogs.texts.isEmpty());
+    // The work folder's background changed: what a crash would bring back names it at once.
+    EXPECT_TRUE(HasAutosave(work));
 }
 
 TEST_F(PictureCommandsTest, LoadBackgroundCancelledAtTheSaveQuestionOrTheDialog)

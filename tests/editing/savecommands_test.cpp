@@ -4,7 +4,9 @@
 #include "document/container.h"
 #include "document/layouttext.h"
 #include "document/savenames.h"
+#include "editing/autosave.h"
 #include "editing/controlids.h"
+#include "editing/crashrecovery.h"
 #include "editing/printcommand.h"
 #include "editing/savecommands.h"
 #include "render/rotationdata.h"
@@ -236,6 +238,23 @@ TEST_F(SaveCommandsTest, AFailedSaveLeavesTheEarlierFilesAndTheEditsAlone)
         EXPECT_TRUE(f.panel.isEnabled(Exit));
         EXPECT_EQ(f.window.waits, 0);
     }
+}
+
+// What the editor keeps against a crash goes with a save that succeeded,
+// and only then: a failed save leaves it for the next start to offer.
+TEST_F(SaveCommandsTest, TheEditsKeptAgainstACrashGoOnlyWithASuccessfulSave)
+{
+    makeBoard();
+    ASSERT_TRUE(AutosaveTick(f.editor));
+    ASSERT_TRUE(HasAutosave(work));
+    const QString blocked = menu(QStringLiteral("Lunch_TV.jpg"));
+    ASSERT_TRUE(QDir().mkpath(blocked + QStringLiteral("/inside")));
+    EXPECT_EQ(save(menu(QStringLiteral("Lunch_LAYOUT.ZORVAN"))), SaveOutcome::Failed);
+    EXPECT_TRUE(HasAutosave(work));
+
+    ASSERT_TRUE(QDir(blocked).removeRecursively());
+    EXPECT_EQ(save(menu(QStringLiteral("Lunch_LAYOUT.ZORVAN"))), SaveOutcome::Saved);
+    EXPECT_FALSE(HasAutosave(work)) << "a crash right after the save would offer edits that are saved";
 }
 
 TEST_F(SaveCommandsTest, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFiles)

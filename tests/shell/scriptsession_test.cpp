@@ -91,6 +91,24 @@ TEST_F(ScriptSessionTest, AFileArgumentIsRefused)
         << qPrintable(r.errors);
 }
 
+TEST_F(ScriptSessionTest, AWorkFolderThatCannotBeMadeIsReportedAtStart)
+{
+    // A file where the application data folder should be: no folder can be made in it, even by root.
+    QFile blocker(appData);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const SessionRun r = run(QStringLiteral("answer ok\ndump %1\n").arg(path(QStringLiteral("state.json"))));
+    ASSERT_EQ(r.exitCode, 0) << qPrintable(r.errors);
+    const QJsonObject state = json(QStringLiteral("state.json"));
+    const QJsonArray messages = state[QStringLiteral("Messages")].toArray();
+    ASSERT_EQ(messages.size(), 1);
+    const QString message = messages[0].toString();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("The editor cannot make its work folder: ")))
+        << qPrintable(message);
+    EXPECT_TRUE(message.contains(appData)) << qPrintable(message);
+    EXPECT_TRUE(state[QStringLiteral("WorkFolder")].toString().isEmpty());
+}
+
 TEST_F(ScriptSessionTest, StartsWithTitleStatusAndThePanelInItsNoSelectionState)
 {
     const SessionRun r = run(QStringLiteral("dump %1\n").arg(path(QStringLiteral("start.json"))));
@@ -270,7 +288,8 @@ TEST_F(ScriptSessionTest, LoadNewBackgroundImageFillsTheWorkFolder)
     ASSERT_EQ(result.exitCode, 0) << qPrintable(result.errors);
     const QJsonObject state = json(QStringLiteral("state.json"));
     EXPECT_EQ(state[QStringLiteral("WorkFolderFiles")].toArray(),
-              (QJsonArray{QStringLiteral("Background.jpg"), QStringLiteral("Background_Proxy.jpg")}));
+              (QJsonArray{QStringLiteral("Autosave.json"), QStringLiteral("Background.jpg"),
+                          QStringLiteral("Background_Proxy.jpg")}));
     EXPECT_TRUE(state[QStringLiteral("BackgroundProxyInUse")].toBool());
     EXPECT_EQ(state[QStringLiteral("CurrentFilePath")].toString(), chosen);
     EXPECT_TRUE(state[QStringLiteral("Modified")].toBool());
