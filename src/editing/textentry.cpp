@@ -62,6 +62,8 @@ void ChangeInTextMode(Editor &editor, int k, const QString &typed)
     editor.render().currentTextColour = sel.currentTextColour;
     ApplyStyleTemplate(editor);
     FitTextEditStrip(editor, FitHalves::VerticalFirst);
+    // A line break typed or removed decides whether the block's line spacing can be changed.
+    UpdateLineSpacingControls(editor);
 }
 
 void ChangeInBoxMode(Editor &editor, int k, const QString &typed)

@@ -112,7 +112,9 @@ void MainWindow::Initialise(const QString &programFolder)
 
 bool MainWindow::pressControl(int id)
 {
-    const Qt::KeyboardModifiers modifiers = m_pressModifiers.value_or(QGuiApplication::queryKeyboardModifiers());
+    // A button's click comes out of the mouse release or key that made it: its keys are those of that event.
+    const Qt::KeyboardModifiers modifiers =
+        m_pressModifiers.value_or(m_inputModifiers.value_or(QGuiApplication::queryKeyboardModifiers()));
     CommandEvent event;
     event.id = id;
     event.shift = modifiers & Qt::ShiftModifier;
@@ -149,6 +151,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: m_inputModifiers = static_cast<QInputEvent *>(event)->modifiers(); break;
+    default: break;
+    }
     if (m_discardingClicks) {
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease

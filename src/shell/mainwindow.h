@@ -86,6 +86,8 @@ private:
     std::unique_ptr<Editor> m_editor;
     std::map<int, QAction *> m_menuActions;
     std::optional<Qt::KeyboardModifiers> m_pressModifiers;
+    // Those of the last mouse or key event the application handled.
+    std::optional<Qt::KeyboardModifiers> m_inputModifiers;
     bool m_lastPressHandled = false;
     bool m_ended = false;
     bool m_closed = false;

@@ -11,7 +11,7 @@ namespace {
 // What a command's arguments look like: a list of fields, where
 //   i  an integer        w:a|b|c  one of the words
 //   T  the rest of the line as TEXT (escapes)   P  the rest of the line as a path
-//   m  optional "shift" and "alt" flags at the end   s  optional "shift" at the end
+//   m  optional "shift", "alt" and "ctrl" flags at the end   s  optional "shift" at the end
 const std::map<QString, QString> &Signatures()
 {
     static const std::map<QString, QString> table = {
@@ -103,6 +103,8 @@ std::optional<ScriptLine> ParseLine(int number, const QString &command, QString 
                     line.shift = true;
                 else if (flag == QLatin1String("alt") && field == QLatin1String("m") && !line.alt)
                     line.alt = true;
+                else if (flag == QLatin1String("ctrl") && field == QLatin1String("m") && !line.ctrl)
+                    line.ctrl = true;
                 else
                     return fail(QStringLiteral("unexpected '%1'").arg(flag));
             }

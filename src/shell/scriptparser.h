@@ -16,6 +16,7 @@ struct ScriptLine {
     QStringList args;
     bool shift = false;
     bool alt = false;
+    bool ctrl = false; // counts as Alt wherever Alt is taken
 };
 
 // Reads a whole script; nullopt with the line and reason in error when a

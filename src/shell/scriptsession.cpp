@@ -34,13 +34,15 @@ int ToInt(const QString &text)
     return text.toInt();
 }
 
-Qt::KeyboardModifiers Modifiers(bool shift, bool alt)
+Qt::KeyboardModifiers Modifiers(const ScriptLine &line)
 {
     Qt::KeyboardModifiers modifiers;
-    if (shift)
+    if (line.shift)
         modifiers |= Qt::ShiftModifier;
-    if (alt)
+    if (line.alt)
         modifiers |= Qt::AltModifier;
+    if (line.ctrl)
+        modifiers |= Qt::ControlModifier;
     return modifiers;
 }
 
@@ -128,7 +130,7 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
         return true;
     });
     add(QStringLiteral("click"), [this](const ScriptLine &line) {
-        return clickAt(QPoint(ToInt(line.args[0]), ToInt(line.args[1])), line.shift, line.alt);
+        return clickAt(QPoint(ToInt(line.args[0]), ToInt(line.args[1])), Modifiers(line));
     });
     add(QStringLiteral("click-text"), [this](const ScriptLine &line) {
         const int c = ToInt(line.args[0]), r = ToInt(line.args[1]), k = ToInt(line.args[2]);
@@ -160,11 +162,11 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
                 return fail(QStringLiteral("cell (%1,%2) is not on the board").arg(c).arg(r));
             ends[i] = Centre(cell);
         }
-        return rightDrag(ends[0], ends[1], line.shift, line.alt);
+        return rightDrag(ends[0], ends[1], Modifiers(line));
     });
     add(QStringLiteral("rdrag"), [this](const ScriptLine &line) {
         return rightDrag(QPoint(ToInt(line.args[0]), ToInt(line.args[1])),
-                         QPoint(ToInt(line.args[2]), ToInt(line.args[3])), line.shift, line.alt);
+                         QPoint(ToInt(line.args[2]), ToInt(line.args[3])), Modifiers(line));
     });
     add(QStringLiteral("focus"), [this](const ScriptLine &line) {
         QWidget *w = m_window.panel().widget(ToInt(line.args[0]));
@@ -240,7 +242,7 @@ bool ScriptSession::failExpectation(const QString &why)
 bool ScriptSession::pressButton(const ScriptLine &line)
 {
     const int id = ToInt(line.args[0]);
-    m_window.setPressModifiers(Modifiers(line.shift, line.alt));
+    m_window.setPressModifiers(Modifiers(line));
     bool pressed = false;
     QString why;
     if (QAction *action = m_window.menuAction(id)) {
@@ -270,17 +272,17 @@ bool ScriptSession::clickCentre(const QRectF &rect, const ScriptLine &line, cons
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return fail(QStringLiteral("%1 was not drawn").arg(what));
-    return clickAt(Centre(rect), line.shift, line.alt);
+    return clickAt(Centre(rect), Modifiers(line));
 }
 
-bool ScriptSession::clickAt(const QPoint &point, bool shift, bool alt)
+bool ScriptSession::clickAt(const QPoint &point, Qt::KeyboardModifiers modifiers)
 {
     BoardView &view = m_window.boardView();
     QWidget *child = view.childAt(point);
     if (auto *button = qobject_cast<QAbstractButton *>(child)) {
         if (!button->isEnabled())
             return true; // a click on a disabled button does nothing
-        m_window.setPressModifiers(Modifiers(shift, alt));
+        m_window.setPressModifiers(modifiers);
         button->click();
         m_window.setPressModifiers(std::nullopt);
         return true;
@@ -288,21 +290,21 @@ bool ScriptSession::clickAt(const QPoint &point, bool shift, bool alt)
     QWidget *target = child ? child : &view;
     const QPointF local = target->mapFrom(&view, point);
     const QPointF global = view.mapToGlobal(QPointF(point));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Modifiers(shift, alt));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Modifiers(shift, alt));
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, modifiers);
     QApplication::sendEvent(target, &release);
     return true;
 }
 
-bool ScriptSession::rightDrag(const QPoint &from, const QPoint &to, bool shift, bool alt)
+bool ScriptSession::rightDrag(const QPoint &from, const QPoint &to, Qt::KeyboardModifiers modifiers)
 {
     BoardView &view = m_window.boardView();
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(from), view.mapToGlobal(QPointF(from)), Qt::RightButton,
-                      Qt::RightButton, Modifiers(shift, alt));
+                      Qt::RightButton, modifiers);
     QApplication::sendEvent(&view, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(to), view.mapToGlobal(QPointF(to)), Qt::RightButton,
-                        Qt::NoButton, Modifiers(shift, alt));
+                        Qt::NoButton, modifiers);
     QApplication::sendEvent(&view, &release);
     return true;
 }
@@ -314,6 +316,12 @@ bool ScriptSession::typeInto(int id, const QString &text)
         return fail(QStringLiteral("control %1 is not a text box").arg(id));
     if (!box->isEnabled())
         return fail(QStringLiteral("control %1 is disabled").arg(id));
+    // A person clicks into a box before typing; its focus handling runs first.
+    if (QApplication::focusWidget() != box) {
+        m_window.activateWindow();
+        box->setFocus(Qt::MouseFocusReason);
+        Settle();
+    }
     box->moveCursor(QTextCursor::End);
     for (const QChar c : text) {
         int key = c.unicode();

@@ -44,8 +44,8 @@ private:
     bool pressButton(const ScriptLine &line);
     bool inGrid(int column, int row) const;
     bool clickCentre(const QRectF &rect, const ScriptLine &line, const QString &what);
-    bool clickAt(const QPoint &point, bool shift, bool alt);
-    bool rightDrag(const QPoint &from, const QPoint &to, bool shift, bool alt);
+    bool clickAt(const QPoint &point, Qt::KeyboardModifiers modifiers);
+    bool rightDrag(const QPoint &from, const QPoint &to, Qt::KeyboardModifiers modifiers);
     bool typeInto(int id, const QString &text);
     bool writeDump(const QString &path);
     bool writePreview(const QString &path);

@@ -115,7 +115,9 @@ QJsonObject EditorStateJson(MainWindow &window, const QStringList &messages)
     json[QStringLiteral("ActiveColourIndex")] = selection.activeColourIndex;
     json[QStringLiteral("CurrentFontName")] = selection.currentFontName;
     json[QStringLiteral("CurrentTextColour")] = qint64(selection.currentTextColour);
-    json[QStringLiteral("FocusedBox")] = window.panel().focusedControl();
+    const int focused = window.panel().focusedControl();
+    const bool textBox = focused == ctl::MainItemBox || focused == ctl::SubItemBox || focused == ctl::PricesBox;
+    json[QStringLiteral("FocusedBox")] = textBox ? focused : 0;
     int activeLabel = 0;
     for (int id : {ctl::MainItemActive, ctl::SubItemActive, ctl::PricesActive})
         if (window.panel().isVisible(id))

@@ -188,7 +188,23 @@ TEST_F(EditorTest, AboutBoxAndInstructionMessages)
         EXPECT_EQ(f.dialogs.captions.last(), c.caption);
     }
     EXPECT_EQ(QString::fromUtf8(kAboutText), QStringLiteral("Pictorix Version 3.0"));
-    EXPECT_TRUE(QString::fromUtf8(kTabInstructions).startsWith(QStringLiteral("                Price Tabbing")));
+    // Written out again here, line by line, so a slip in the constant shows.
+    EXPECT_EQ(QString::fromUtf8(kTabInstructions),
+              QStringLiteral("                Price Tabbing Text Entry Instructions\n"
+                             "\n"
+                             "The following special characters apply:\n"
+                             "\n"
+                             "Tab Space Character: ^\n"
+                             "\n"
+                             "The ^ specifies that text to the left of the ^ will be right justified.\n"
+                             "\n"
+                             "Calorie Color Characters: <   >\n"
+                             "\n"
+                             "The > specifies that text color to the right of the > is to be displayed in the "
+                             "Calorie text color.\n"
+                             "\n"
+                             "The < specifies that text color to the left of the < is to be displayed in the "
+                             "Calorie text color."));
     EXPECT_TRUE(QString::fromUtf8(kCopyInstructions).endsWith(QStringLiteral("Move Arrow buttons.\n\n")));
 }
 

@@ -172,7 +172,7 @@ TEST_F(TextEntryTest, BorrowingInEachDirection)
 
 TEST_F(TextEntryTest, TypingIntoASelectedBareBoxStartsAWhiteBoldHeading)
 {
-    // The blue box of (1,0) has no texts; with its fill cleared it is bare.
+    // The blue box of (1,0) has no texts.
     click(QPoint(600, 100));
     ASSERT_TRUE(editor.modes().background);
     type(MainItemBox, QStringLiteral("Drinks"));
@@ -194,6 +194,58 @@ TEST_F(TextEntryTest, TypingIntoASelectedBareBoxStartsAWhiteBoldHeading)
     EXPECT_TRUE(editor.undo().entries[0].data.MainItemTextParams.Text.isEmpty());
     EXPECT_FALSE(f.panel.isVisible(SizeLeft));
     EXPECT_EQ(f.panel.caption(MoveGroup), QStringLiteral("Move Text"));
+}
+
+// Each box typed into a box without texts: the block's own defaults, or,
+// when the strip already holds another text, that text's look.
+TEST_F(TextEntryTest, TypingIntoATextlessBoxStylesEachBlock)
+{
+    const struct {
+        int box;
+        double size;
+    } cases[] = {{MainItemBox, 5.0}, {SubItemBox, 5.0}, {PricesBox, 4.0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.box);
+        click(QPoint(600, 100));
+        ASSERT_TRUE(editor.modes().background);
+        type(c.box, QStringLiteral("7"));
+        ASSERT_TRUE(editor.modes().text);
+        const TextParams &block = strip(1, 0).block(TextItemOfBox(c.box));
+        EXPECT_EQ(block.Text, QStringLiteral("7"));
+        EXPECT_DOUBLE_EQ(block.ScaleFactor, c.size);
+        EXPECT_EQ(block.Font, QStringLiteral("Segoe UI Black"));
+        EXPECT_EQ(block.TextColor, kWhite);
+        EXPECT_TRUE(block.Bold);
+        EXPECT_EQ(block.DropShadowColor, kBlack);
+        click(QPoint(1200, 800)); // off the board: Text mode ends
+        ASSERT_TRUE(editor.RunCommand(CommandEvent{ctl::Undo}));
+        ASSERT_TRUE(strip(1, 0).block(TextItemOfBox(c.box)).Text.isEmpty());
+    }
+
+    // With a main item there, a sub item typed into the selected box takes its look instead.
+    text(doc.strip(1, 0).MainItemTextParams, QStringLiteral("Drinks"), 0.05, 0.05);
+    doc.strip(1, 0).MainItemTextParams.TextColor = test::kRed;
+    editor.RefreshPreview();
+    click(QPoint(795, 195)); // the box's far corner, away from the text
+    ASSERT_TRUE(editor.modes().background);
+    type(SubItemBox, QStringLiteral("cold"));
+    const TextParams &sub = strip(1, 0).SubItemsTextParams;
+    EXPECT_DOUBLE_EQ(sub.ScaleFactor, 0.3 * 0.8);
+    EXPECT_EQ(sub.Font, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(sub.TextColor, test::kRed);
+}
+
+TEST_F(TextEntryTest, ALineBreakTurnsTheLineSpacingButtonsOnAndOff)
+{
+    click(onText(0, 0, 0));
+    ASSERT_FALSE(f.panel.isEnabled(LineSpacingUp));
+    type(MainItemBox, QStringLiteral("\nDeluxe"));
+    EXPECT_EQ(strip(0, 0).MainItemTextParams.Text, QStringLiteral("Burger\r\nDeluxe"));
+    EXPECT_TRUE(f.panel.isEnabled(LineSpacingUp));
+    EXPECT_TRUE(f.panel.isEnabled(LineSpacingDown));
+    change(MainItemBox, QStringLiteral("Burger Deluxe"));
+    EXPECT_FALSE(f.panel.isEnabled(LineSpacingUp));
+    EXPECT_FALSE(f.panel.isEnabled(LineSpacingDown));
 }
 
 TEST_F(TextEntryTest, TypingIntoAPictureStripStylesFromItsOtherBlocks)
@@ -255,6 +307,19 @@ TEST_F(TextEntryTest, SurplusCaloriesMarksAreDroppedPerColumn)
     EXPECT_EQ(strip(0, 0).PricesTextParams.Text, QStringLiteral("5.99>250^6.99<"));
     type(PricesBox, QStringLiteral(">"));
     EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.99>250^6.99<"));
+    // A "<" after a ">" in one column goes too; the next column keeps its own first mark.
+    change(PricesBox, QStringLiteral("5.99>2<50^6.99>1"));
+    EXPECT_EQ(strip(0, 0).PricesTextParams.Text, QStringLiteral("5.99>250^6.99>1"));
+    EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.99>250^6.99>1"));
+}
+
+TEST_F(TextEntryTest, ACorrectedPricesBoxPutsTheCaretBackWhereTheClickedPriceStarts)
+{
+    click(onText(0, 0, 2));
+    editor.selection().priceCaretPosition = 2;
+    change(PricesBox, QStringLiteral("5.>9>9"));
+    EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.>99"));
+    EXPECT_EQ(f.panel.textSelection(PricesBox), std::make_pair(2, 2));
 }
 
 TEST(PriceRules, KeepFirstCaloriesMarkTable)

@@ -173,5 +173,53 @@ TEST_F(MoveSizeScriptsTest, PressesWithShiftAndAltMoveSizeAndSpaceTheSelection)
     EXPECT_NEAR(Field(box, 1, 2, "MainItemTextParams", "ScaleFactor"), 1.3, 1e-9);
 }
 
+TEST_F(MoveSizeScriptsTest, TheOtherArrowsAndPairsWithCtrlForAlt)
+{
+    const QString layout = Container();
+    QString errors;
+    const QString script = QStringLiteral(
+        "answer no\n"
+        "open %1\n"
+        "click-text 1 2 0\n"
+        "button 1002\n"
+        "button 1002 ctrl\n"
+        "button 1013\n"
+        "check 1104\n"
+        "check 1109\n"
+        "button 1004\n"
+        "button 1035\n"
+        "button 1024\n"
+        "dump %2\n"
+        "click-strip 0 0\n"
+        "expect-status EDIT MODE:  BACKGROUND\n"
+        "check 1180\n"
+        "check 1179\n"
+        "button 1010\n"
+        "button 1011 ctrl\n"
+        "dump %3\n")
+                               .arg(layout, path(QStringLiteral("text.json")), path(QStringLiteral("box.json")));
+    ASSERT_EQ(run(script, &errors), 0) << qPrintable(errors);
+
+    const QJsonObject text = state(QStringLiteral("text.json"));
+    // 0.01 left, then 0.1 with Ctrl.
+    EXPECT_NEAR(Field(text, 1, 2, "MainItemTextParams", "Xref"), 0.09, 1e-9);
+    EXPECT_NEAR(Field(text, 1, 2, "MainItemTextParams", "LineSpacingFactor"), 0.9, 1e-9);
+    // "Selected Text" took "All Text" back: only the main item moved down.
+    EXPECT_TRUE(Control(text, 1109)[QStringLiteral("checked")].toBool());
+    EXPECT_FALSE(Control(text, 1104)[QStringLiteral("checked")].toBool());
+    EXPECT_NEAR(Field(text, 1, 2, "MainItemTextParams", "Yref"), 0.3, 1e-9);
+    EXPECT_NEAR(Field(text, 1, 2, "PricesTextParams", "Yref"), 0.6, 1e-9);
+    EXPECT_NEAR(Field(text, 1, 2, nullptr, "CaloriesSpacingFactor"), 4.0, 1e-9);
+    EXPECT_NEAR(Field(text, 1, 2, nullptr, "PriceTabSpacingFactor"), 7.8, 1e-9);
+    EXPECT_EQ(Control(text, 1081)[QStringLiteral("caption")].toString(), QStringLiteral("4.0"));
+    EXPECT_EQ(Control(text, 1066)[QStringLiteral("caption")].toString(), QStringLiteral("7.8"));
+
+    const QJsonObject box = state(QStringLiteral("box.json"));
+    EXPECT_TRUE(Control(box, 1179)[QStringLiteral("checked")].toBool());
+    EXPECT_FALSE(Control(box, 1180)[QStringLiteral("checked")].toBool());
+    // 0.01 narrower, then 0.1 wider with Ctrl.
+    EXPECT_NEAR(Field(box, 0, 0, nullptr, "XSizeFactor"), 1.09, 1e-9);
+}
+
 } // namespace
 } // namespace zorvan

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,39 @@ TEST_F(SelectionWindowTest, HeldKeysRepeatSlowlyInsideTheBoxes)
         key(box, QLatin1Char('x'), true);
     // The repeats came at once after the first press: none of them is taken.
     EXPECT_EQ(editor().document().strip(0, 0).MainItemTextParams.Text, QStringLiteral("Burgerx"));
+    // A quarter of a second later the held key repeats once.
+    QThread::msleep(260);
+    key(box, QLatin1Char('x'), true);
+    key(box, QLatin1Char('x'), true);
+    EXPECT_EQ(editor().document().strip(0, 0).MainItemTextParams.Text, QStringLiteral("Burgerxx"));
+}
+
+// A press of an arrow button takes the keys held in its own click; Ctrl
+// stands in for Alt, which window managers often keep for themselves.
+TEST_F(SelectionWindowTest, ArrowButtonsTakeTheKeysOfTheirOwnClick)
+{
+    click(Centre(mainText()));
+    ASSERT_TRUE(editor().modes().text);
+    QWidget *right = window->panel().widget(MoveRight);
+    ASSERT_TRUE(right && right->isVisible() && right->isEnabled());
+    const struct {
+        Qt::KeyboardModifiers keys;
+        double step;
+    } cases[] = {{Qt::NoModifier, 0.01}, {Qt::ShiftModifier, 0.001}, {Qt::AltModifier, 0.1},
+                 {Qt::ControlModifier, 0.1}, {Qt::ShiftModifier | Qt::ControlModifier, 0.1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.keys));
+        const double before = editor().document().strip(0, 0).MainItemTextParams.Xref;
+        const QPointF inside = QRectF(right->rect()).center();
+        QMouseEvent press(QEvent::MouseButtonPress, inside, right->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, c.keys);
+        QApplication::sendEvent(right, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, right->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, c.keys);
+        QApplication::sendEvent(right, &release);
+        QApplication::processEvents();
+        EXPECT_NEAR(editor().document().strip(0, 0).MainItemTextParams.Xref - before, c.step, 1e-9);
+    }
 }
 
 TEST_F(SelectionWindowTest, PaletteCellsTakeClicksAndShowTheirColours)
