@@ -221,5 +221,55 @@ TEST_F(MoveSizeScriptsTest, TheOtherArrowsAndPairsWithCtrlForAlt)
     EXPECT_NEAR(Field(box, 0, 0, nullptr, "XSizeFactor"), 1.09, 1e-9);
 }
 
+// What the three boxes hold and which one has the focus, as the state JSON shows it.
+TEST_F(MoveSizeScriptsTest, TypingScriptsShowTheBoxesTheirFocusAndThePriceSelection)
+{
+    const QString layout = Container();
+    QString errors;
+    const QString script = QStringLiteral(
+        "answer no\n"
+        "open %1\n"
+        "click-text 1 2 2\n"
+        "dump %2\n"
+        "type 1000 \\b\\bto!\n"
+        "dump %3\n"
+        "set-text 1028 4.50^5.25>300\n"
+        "type 1028 \\\\\n"
+        "focus 1030\n"
+        "dump %4\n")
+                               .arg(layout, path(QStringLiteral("price.json")), path(QStringLiteral("typed.json")),
+                                    path(QStringLiteral("set.json")));
+    ASSERT_EQ(run(script, &errors), 0) << qPrintable(errors);
+    const auto text = [](const QJsonObject &state, int id) {
+        return Control(state, id)[QStringLiteral("text")].toString();
+    };
+
+    // The click on the price selected it and gave its box the focus.
+    const QJsonObject price = state(QStringLiteral("price.json"));
+    EXPECT_EQ(price[QStringLiteral("FocusedBox")].toInt(), 1028);
+    EXPECT_EQ(price[QStringLiteral("ActiveLabel")].toInt(), 1043);
+    EXPECT_EQ(price[QStringLiteral("PriceCaretPosition")].toInt(), 0);
+    EXPECT_EQ(price[QStringLiteral("PricesSelection")].toArray(), (QJsonArray{0, 4}));
+    EXPECT_EQ(text(price, 1000), QStringLiteral("Soup\r\nTomato"));
+    EXPECT_EQ(text(price, 1028), QStringLiteral("4.50"));
+
+    // Typing into the main box moved the focus there first.
+    const QJsonObject typed = state(QStringLiteral("typed.json"));
+    EXPECT_EQ(typed[QStringLiteral("FocusedBox")].toInt(), 1000);
+    EXPECT_EQ(typed[QStringLiteral("ActiveLabel")].toInt(), 1040);
+    EXPECT_EQ(typed[QStringLiteral("EditedTextItem")].toInt(), 0);
+    EXPECT_EQ(text(typed, 1000), QStringLiteral("Soup\r\nTomato!"));
+    EXPECT_EQ(Strip(typed, 1, 2)[QStringLiteral("MainItemTextParams")][QStringLiteral("Text")].toString(),
+              QStringLiteral("Soup\r\nTomato!"));
+
+    // The backslash typed after the set text was refused.
+    const QJsonObject set = state(QStringLiteral("set.json"));
+    EXPECT_EQ(text(set, 1028), QStringLiteral("4.50^5.25>300"));
+    EXPECT_EQ(Strip(set, 1, 2)[QStringLiteral("PricesTextParams")][QStringLiteral("Text")].toString(),
+              QStringLiteral("4.50^5.25>300"));
+    EXPECT_EQ(set[QStringLiteral("FocusedBox")].toInt(), 1030);
+    EXPECT_EQ(set[QStringLiteral("ActiveLabel")].toInt(), 1044);
+}
+
 } // namespace
 } // namespace zorvan
