@@ -32,9 +32,11 @@ PriceEntry CorrectPriceEntry(const QString &typed)
 {
     PriceEntry entry;
     entry.text = typed;
-    if (entry.text.contains(QLatin1Char('\\'))) {
+    if (const qsizetype backslash = entry.text.indexOf(QLatin1Char('\\')); backslash >= 0) {
         entry.text.remove(QLatin1Char('\\'));
         entry.reload = true;
+        // The caret stays where the refused key was pressed.
+        entry.caret = int(backslash);
     }
     const qsizetype firstBreak = entry.text.indexOf(kLineBreak);
     if (firstBreak >= 0) {

@@ -172,6 +172,7 @@ void OnTextBoxFocus(Editor &editor, int textItem)
     ShowTextReadouts(editor);
     sel.currentTextColour = style.block(textItem).TextColor;
     editor.render().currentTextColour = sel.currentTextColour;
+    // Outside Text mode the palette marks the selected box's fill, which a click there would change.
     if (editor.modes().text) {
         ShowColourInPalette(editor, sel.currentTextColour, false);
         editor.services().window.repaintPreview();

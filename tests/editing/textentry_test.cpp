@@ -289,6 +289,10 @@ TEST_F(TextEntryTest, PricesBoxRefusesBackslashAndAThirdLine)
     type(PricesBox, QStringLiteral("\\"));
     EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.99"));
     EXPECT_EQ(strip(0, 0).PricesTextParams.Text, QStringLiteral("5.99"));
+    // One typed in the middle leaves the caret where it was.
+    change(PricesBox, QStringLiteral("5.\\99"));
+    EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.99"));
+    EXPECT_EQ(f.panel.textSelection(PricesBox), std::make_pair(2, 2));
     type(PricesBox, QStringLiteral("\n6.99\n"));
     EXPECT_EQ(f.panel.text(PricesBox), QStringLiteral("5.99\r\n6.99"));
     EXPECT_EQ(strip(0, 0).PricesTextParams.Text, QStringLiteral("5.99\r\n6.99"));
