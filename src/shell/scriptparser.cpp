@@ -38,6 +38,7 @@ const std::map<QString, QString> &Signatures()
         {QStringLiteral("dump"), QStringLiteral("P")},
         {QStringLiteral("preview"), QStringLiteral("P")},
         {QStringLiteral("screenshot"), QStringLiteral("P")},
+        {QStringLiteral("say"), QStringLiteral("T")},
         {QStringLiteral("close"), QString()},
     };
     return table;

@@ -206,6 +206,12 @@ ScriptSession::ScriptSession(MainWindow &window, ScriptDialogs &dialogs) : m_win
             return failExpectation(QStringLiteral("last message is \"%1\"").arg(messages.last()));
         return true;
     });
+    add(QStringLiteral("say"), [](const ScriptLine &line) {
+        // At once, so that a program watching the session learns where it is.
+        std::fprintf(stdout, "%s\n", qPrintable(line.args[0]));
+        std::fflush(stdout);
+        return true;
+    });
     add(QStringLiteral("dump"), [this](const ScriptLine &line) { return writeDump(line.args[0]); });
     add(QStringLiteral("preview"), [this](const ScriptLine &line) { return writePreview(line.args[0]); });
     add(QStringLiteral("screenshot"), [this](const ScriptLine &line) {

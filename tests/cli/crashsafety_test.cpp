@@ -9,6 +9,7 @@
 #include "document/layoutpaths.h"
 #include "document/layouttext.h"
 #include "document/menudata.h"
+#include "editing/savecommands.h"
 
 #include "layoutfixtures.h"
 #include "tempdir.h"
@@ -21,6 +22,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -35,6 +37,18 @@ namespace {
 const QString kProgram = QStringLiteral(ZORVAN_BINARY_DIR "/src/cli/zorvan");
 // Opens a container in the editor, edits it and saves it back with the Save command.
 const QString kEditorSave = QStringLiteral(ZORVAN_BINARY_DIR "/tests/zorvan-test-editorsave");
+// The editor itself, its window driven by a scripted session.
+const QString kEditorWindow = QStringLiteral(ZORVAN_BINARY_DIR "/src/shell/zorvan-editor");
+
+// A text as a script line spells it.
+QString ScriptText(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    return text;
+}
 
 QByteArray ReadAll(const QString &path)
 {
@@ -85,6 +99,9 @@ QString ContainerLayoutText(const QString &container, const QString &scratch)
     QString error;
     if (!ReadLayoutTextFile(scratch + QStringLiteral("/Layout.XZORVAN"), &text, &error))
         return QString();
+    // Picture paths name the work folder of the run that saved, and each run of the editor has its own.
+    static const QRegularExpression workFolder(QStringLiteral("[^<>]*/Trelmont/QRT[0-9_]+/"));
+    text.replace(workFolder, QStringLiteral("<work folder>/"));
     return text;
 }
 
@@ -114,6 +131,24 @@ protected:
         // The next version: other texts and a different background.
         WriteLegacy(QStringLiteral("Curly fries"));
         WriteNoiseJpeg(support + QStringLiteral("/Lunch-ZORVANBGD.jpg"), 1600, 1200, 3);
+
+        // The editor's window: the container opened, an item retyped and
+        // saved under its own name, as a user does it; the session says
+        // when the save begins and fails unless the save was confirmed.
+        windowScript = dir.file(QStringLiteral("window-save.txt"));
+        const QString saved = SavedMessage(QStringLiteral("Lunch_LAYOUT.ZORVAN"), QStringLiteral("Lunch_TV.jpg"),
+                                           folder, false);
+        ASSERT_TRUE(test::WriteFile(windowScript, QStringLiteral("open %1\n"
+                                                                 "click-text 0 0 0\n"
+                                                                 "set-text 1000 Window fries\n"
+                                                                 "answer-file %1\n"
+                                                                 "answer ok\n"
+                                                                 "say saving\n"
+                                                                 "button 1015\n"
+                                                                 "expect-message %2\n"
+                                                                 "button 32771\n")
+                                                      .arg(container, ScriptText(saved))
+                                                      .toUtf8()));
     }
 
     void WriteLegacy(const QString &text)
@@ -160,6 +195,7 @@ protected:
             // Its work folder stays off the small disk, as the application data folder would.
             {"the editor's Save", kEditorSave,
              {dir.file(QStringLiteral("editor-work")), container, QStringLiteral("Chili fries")}, false, true},
+            {"the editor window's Save", kEditorWindow, {QStringLiteral("--script"), windowScript}, false, true},
         };
     }
 
@@ -262,7 +298,7 @@ protected:
     }
 
     test::TempDir dir;
-    QString folder, support, legacy, container, tvImage;
+    QString folder, support, legacy, container, tvImage, windowScript;
     QByteArray previousContainer, nextContainer, previousTv;
     // The files before and after the writer under test, read back.
     QString startText, nextText;
@@ -320,13 +356,21 @@ TEST_F(CrashSafety, AFullDiskFailsCleanlyAndKeepsThePreviousFiles)
         const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         QByteArray err;
         qint64 runMs = 50;
-        EXPECT_EQ(RunWriter(writer, &err, &runMs), 2) << writer.name << ": " << err.toStdString();
-        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        const int status = RunWriter(writer, &err, &runMs);
         // The editor tells the user in its own words, in a message box.
         if (writer.program == kProgram) {
+            EXPECT_EQ(status, 2) << writer.name << ": " << err.toStdString();
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
             EXPECT_TRUE(err.contains(QFile::encodeName(folder))) << err.toStdString();
-        } else {
+        } else if (writer.program == kEditorSave) {
+            EXPECT_EQ(status, 2) << writer.name << ": " << err.toStdString();
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
             EXPECT_TRUE(err.contains("UNABLE TO SAVE FILE")) << "failed before saving: " << err.toStdString();
+        } else {
+            // The session's expectation of the confirmation failed on the failure message.
+            EXPECT_EQ(status, 1) << writer.name << ": " << err.toStdString();
+            EXPECT_TRUE(err.contains("expect-message: last message is") && err.contains("UNABLE TO SAVE FILE"))
+                << "failed before saving: " << err.toStdString();
         }
         ExpectIntact(QStringLiteral("after %1 on a full disk").arg(QLatin1String(writer.name)));
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before) << "a failed write left files behind";
