@@ -154,5 +154,50 @@ TEST(StripFittingTest, PricesPushedIntoTheNextCellMoveThereOnlyIntoAFreeCell)
     }
 }
 
+// Prices-only strips pushed further right, and strips the horizontal half
+// leaves alone. Cells are 100 x 50 in a 3 x 5 grid; the prices are drawn 40
+// pixels wide at textsX in row 2.
+TEST(StripFittingTest, PricesTravelColumnByColumnAndOnlyBareUncentredStripsAreFitted)
+{
+    const struct {
+        const char *name;
+        int column;
+        double xOffset;
+        double textsX;
+        bool centred;
+        int frame;
+        int toColumn;
+        double xref;  // the prices' Xref afterwards
+        double xSize; // the box's width afterwards: from the cell's left edge to the prices' right one
+    } cases[] = {
+        // Two cells on: the first step takes the old offset off, the second a whole cell.
+        {"two columns on", 0, 0.2, 230.0, false, 0, 2, 2.5 - 0.8 - 1.0, 0.7 + 0.05},
+        // The last column keeps it, however far right it was pushed.
+        {"stops at the last column", 1, 0.0, 330.0, false, 0, 2, 2.5 - 1.0, 1.7 + 0.05},
+        {"a centred block keeps its box", 0, 0.2, 230.0, true, 0, 0, 2.5, 1.0},
+        {"a frame is a box to keep", 0, 0.2, 230.0, false, 3, 0, 2.5, 1.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        FitGrid g;
+        StripData &s = g.doc->strip(c.column, 2);
+        s.PricesTextParams.Text = QStringLiteral("2.50");
+        s.PricesTextParams.Xref = 2.5;
+        s.PricesTextParams.CenterInStrip = c.centred;
+        s.SubImageFrameIndex = c.frame;
+        s.XOffsetFactor = c.xOffset;
+        g.rects->textScreenRects.at(c.column, 2)[2] = QRectF(c.textsX, 110, 40, 10);
+
+        const ColumnRow at = FitStripBoxToTextHorizontally(*g.doc, *g.rects, {c.column, 2});
+        ASSERT_EQ(at, (ColumnRow{c.toColumn, 2}));
+        const StripData &fitted = g.doc->strip(c.toColumn, 2);
+        EXPECT_NEAR(fitted.PricesTextParams.Xref, c.xref, 1e-9);
+        EXPECT_NEAR(fitted.XSizeFactor, c.xSize, 1e-9);
+        EXPECT_NEAR(fitted.XOffsetFactor, c.toColumn == c.column ? c.xOffset : 0.0, 1e-9);
+        for (int column = c.column; column < c.toColumn; ++column)
+            EXPECT_FALSE(IsStripInUse(g.doc->strip(column, 2))) << "column " << column << " was left behind";
+    }
+}
+
 } // namespace
 } // namespace zorvan
