@@ -26,6 +26,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zorvan {
 
 QFont DialogFont()
@@ -47,6 +49,7 @@ DialogUnits DialogBaseUnits(const QFont &font)
 
 MainWindow::MainWindow(Workspace &workspace, UserDialogs *dialogs, QWidget *parent) : QMainWindow(parent)
 {
+    m_clock.start();
     m_qtDialogs.setParent(this);
     setFont(DialogFont());
     setWindowIcon(MakeWindowIcon());
@@ -151,21 +154,35 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
+    const QEvent::Type type = event->type();
+    switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: m_inputModifiers = static_cast<QInputEvent *>(event)->modifiers(); break;
+    case QEvent::KeyRelease: {
+        auto *input = static_cast<QInputEvent *>(event);
+        m_inputModifiers = input->modifiers();
+        // Events made up by a program carry no time; they are taken as they come.
+        if (input->timestamp() != 0 && !madeDuringLastCommand(input->timestamp()))
+            m_eventClockOffset = qint64(input->timestamp()) - m_clock.elapsed();
+        break;
+    }
     default: break;
     }
-    if (m_discardingClicks) {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
-            || type == QEvent::MouseButtonDblClick) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            auto *widget = qobject_cast<QWidget *>(watched);
-            if (mouse->button() == Qt::LeftButton && widget && widget->window() == this)
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (mouse->button() == Qt::LeftButton && widget && widget->window() == this) {
+            if (type == QEvent::MouseButtonRelease && m_dropNextLeftRelease) {
+                m_dropNextLeftRelease = false;
                 return true;
+            }
+            if (type != QEvent::MouseButtonRelease && mouse->timestamp() != 0
+                && madeDuringLastCommand(mouse->timestamp())) {
+                m_dropNextLeftRelease = true;
+                return true;
+            }
         }
     }
     // Escape never closes or changes anything in the window; dialogs over it keep their own Escape.
@@ -219,12 +236,20 @@ void MainWindow::endProcess(int exitCode)
         QCoreApplication::exit(exitCode);
 }
 
+bool MainWindow::madeDuringLastCommand(quint64 timestamp) const
+{
+    // An event far older than the command's end cannot have waited for it: the window system's clock jumped.
+    constexpr quint64 kLongestWait = 10 * 60 * 1000;
+    return m_discardClicksBefore && timestamp < *m_discardClicksBefore
+           && *m_discardClicksBefore - timestamp < kLongestWait;
+}
+
 void MainWindow::discardQueuedClicks()
 {
-    // The clicks still waiting are delivered now and dropped on their way in.
-    m_discardingClicks = true;
-    QCoreApplication::processEvents();
-    m_discardingClicks = false;
+    // Only once the window system's clock is known from an event: before
+    // that no click can have waited for a command.
+    if (m_eventClockOffset)
+        m_discardClicksBefore = quint64(std::max<qint64>(0, m_clock.elapsed() + *m_eventClockOffset));
 }
 
 void MainWindow::beginWait()

@@ -6,6 +6,7 @@
 #include "qtdialogs.h"
 #include "widgetpanel.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <functional>
@@ -92,7 +93,15 @@ private:
     bool m_ended = false;
     bool m_closed = false;
     std::unique_ptr<FontInstallView> m_fontView;
-    bool m_discardingClicks = false;
+    // Left clicks made before a long command ended are dropped: their
+    // timestamps (in the window system's clock) are compared with the end
+    // of the command, which is known in that clock through the offset last
+    // seen between an input event's timestamp and m_clock.
+    bool madeDuringLastCommand(quint64 timestamp) const;
+    QElapsedTimer m_clock;
+    std::optional<qint64> m_eventClockOffset;
+    std::optional<quint64> m_discardClicksBefore;
+    bool m_dropNextLeftRelease = false;
     bool m_migrationQueued = false;
 };
 

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -267,8 +268,12 @@ class MouseCounter : public QObject {
 public:
     int presses = 0;
     int rightPresses = 0;
+    int leftReleases = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            ++leftReleases;
         if (event->type() == QEvent::MouseButtonPress) {
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 ++presses;
@@ -279,28 +284,45 @@ public:
     }
 };
 
+// Clicks carry the window system's time. A click made while a command ran
+// is older than the command's end and is dropped, press and release; one
+// made after it, and any other button, arrives as usual.
 TEST_F(MainWindowTest, ClicksQueuedDuringALongCommandAreDiscarded)
 {
     BoardView &view = window->boardView();
     MouseCounter counter;
     view.installEventFilter(&counter);
-    const auto queueClick = [&view](Qt::MouseButton button) {
+    const auto queueClick = [&view](Qt::MouseButton button, quint64 time) {
         const QPointF at(5, 5);
-        QCoreApplication::postEvent(&view, new QMouseEvent(QEvent::MouseButtonPress, at, view.mapToGlobal(at), button,
-                                                           button, Qt::NoModifier));
-        QCoreApplication::postEvent(&view, new QMouseEvent(QEvent::MouseButtonRelease, at, view.mapToGlobal(at),
-                                                           button, Qt::NoButton, Qt::NoModifier));
+        auto *press = new QMouseEvent(QEvent::MouseButtonPress, at, view.mapToGlobal(at), button, button,
+                                      Qt::NoModifier);
+        press->setTimestamp(time);
+        QCoreApplication::postEvent(&view, press);
+        auto *release = new QMouseEvent(QEvent::MouseButtonRelease, at, view.mapToGlobal(at), button, Qt::NoButton,
+                                        Qt::NoModifier);
+        release->setTimestamp(time + 40);
+        QCoreApplication::postEvent(&view, release);
     };
-    queueClick(Qt::LeftButton);
-    queueClick(Qt::RightButton);
-    window->editor().services().window.discardQueuedClicks();
-    EXPECT_EQ(counter.presses, 0);
-    EXPECT_EQ(counter.rightPresses, 1);
-
-    // Clicks made afterwards arrive as usual.
-    queueClick(Qt::LeftButton);
+    // The click that starts the command tells the window the time of the window system.
+    queueClick(Qt::LeftButton, 100000);
     QApplication::processEvents();
-    EXPECT_EQ(counter.presses, 1);
+    ASSERT_EQ(counter.presses, 1);
+
+    // The command runs for a while, and clicks are made meanwhile.
+    QThread::msleep(300);
+    queueClick(Qt::LeftButton, 100150);
+    queueClick(Qt::RightButton, 100160);
+    window->editor().services().window.discardQueuedClicks();
+    queueClick(Qt::LeftButton, 100000 + 60000); // a minute later
+    QApplication::processEvents();
+    EXPECT_EQ(counter.presses, 2) << "the click made during the command was not dropped, or the later one was";
+    EXPECT_EQ(counter.rightPresses, 1);
+    EXPECT_EQ(counter.leftReleases, 2) << "a dropped press must take its release with it";
+
+    // Clicks a program makes up carry no time and are never dropped.
+    queueClick(Qt::LeftButton, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.presses, 3);
     view.removeEventFilter(&counter);
 }
 
