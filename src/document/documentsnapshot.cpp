@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace zorvan {
 
@@ -19,47 +20,93 @@ QJsonValue Number(double value)
     return QString::number(value);
 }
 
+// Every field of a text block and of a strip, named as in the layout text,
+// listed once for writing and reading alike. Works on const and non-const
+// records.
+template <class Block, class Visit>
+void TextParamsFields(Block &b, Visit &&field)
+{
+    field("Xref", b.Xref);
+    field("Yref", b.Yref);
+    field("Font", b.Font);
+    field("ScaleFactor", b.ScaleFactor);
+    field("Italics", b.Italics);
+    field("Bold", b.Bold);
+    field("CenterInStrip", b.CenterInStrip);
+    field("GroupAlignment", b.GroupAlignment);
+    field("TextColor", b.TextColor);
+    field("DropShadowColor", b.DropShadowColor);
+    field("Text", b.Text);
+    field("LineSpacingFactor", b.LineSpacingFactor);
+}
+
+const char *const kBlockNames[kTextItemCount] = {"MainItemTextParams", "SubItemsTextParams", "PricesTextParams"};
+
+template <class Strip, class Visit>
+void StripFields(Strip &s, Visit &&field)
+{
+    field("BackGroundColor", s.BackGroundColor);
+    field("CaloriesTextColor", s.CaloriesTextColor);
+    field("CaloriesItalics", s.CaloriesItalics);
+    field("SubImageFileName", s.SubImageFileName);
+    field("SubImageFrameIndex", s.SubImageFrameIndex);
+    field("ImageHiddenOnWhite", s.ImageHiddenOnWhite);
+    field("SubImageCropPercentageX", s.SubImageCropPercentageX);
+    field("SubImageCropPercentageY", s.SubImageCropPercentageY);
+    field("SubImageCropOriginPercentageX", s.SubImageCropOriginPercentageX);
+    field("SubImageCropOriginPercentageY", s.SubImageCropOriginPercentageY);
+    field("SubImageBrightnessFactor", s.SubImageBrightnessFactor);
+    field("XOffsetFactor", s.XOffsetFactor);
+    field("YOffsetFactor", s.YOffsetFactor);
+    field("XSizeFactor", s.XSizeFactor);
+    field("YSizeFactor", s.YSizeFactor);
+    field("PriceTabSpacingFactor", s.PriceTabSpacingFactor);
+    field("CaloriesSpacingFactor", s.CaloriesSpacingFactor);
+}
+
+// Writes the fields it is shown into one JSON object.
+struct Writer {
+    QJsonObject object;
+
+    void operator()(const char *key, double value) { object.insert(QLatin1String(key), Number(value)); }
+    void operator()(const char *key, int value) { object.insert(QLatin1String(key), value); }
+    void operator()(const char *key, Colour value) { object.insert(QLatin1String(key), double(value)); }
+    void operator()(const char *key, bool value) { object.insert(QLatin1String(key), value); }
+    void operator()(const char *key, const QString &value) { object.insert(QLatin1String(key), value); }
+};
+
+// Reads the fields it is shown from one JSON object and remembers the first
+// one missing or of the wrong kind.
 class Reader {
 public:
     explicit Reader(const QJsonObject &object) : m_object(object) {}
 
-    double number(const char *key, double &out)
+    void operator()(const char *key, double &out)
     {
         const QJsonValue value = m_object.value(QLatin1String(key));
         if (value.isDouble()) {
             out = value.toDouble();
-        } else if (value.isString()) {
-            bool ok = false;
-            const double parsed = value.toString().toDouble(&ok);
-            if (!ok || std::isfinite(parsed))
-                return fail(key);
-            out = parsed;
-        } else {
-            return fail(key);
+            return;
         }
-        return out;
-    }
-    void integer(const char *key, int &out)
-    {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        const double d = value.toDouble(std::nan(""));
-        if (!value.isDouble() || d != std::trunc(d) || d < -2147483648.0 || d > 2147483647.0) {
+        bool ok = false;
+        const double parsed = value.toString().toDouble(&ok);
+        if (!value.isString() || !ok || std::isfinite(parsed)) {
             fail(key);
             return;
         }
-        out = int(d);
+        out = parsed;
     }
-    void colour(const char *key, Colour &out)
+    void operator()(const char *key, int &out)
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        const double d = value.toDouble(-1.0);
-        if (!value.isDouble() || d != std::trunc(d) || d < 0.0 || d > 4294967295.0) {
-            fail(key);
-            return;
-        }
-        out = Colour(d);
+        if (const std::optional<double> d = whole(key, -2147483648.0, 2147483647.0))
+            out = int(*d);
     }
-    void boolean(const char *key, bool &out)
+    void operator()(const char *key, Colour &out)
+    {
+        if (const std::optional<double> d = whole(key, 0.0, 4294967295.0))
+            out = Colour(*d);
+    }
+    void operator()(const char *key, bool &out)
     {
         const QJsonValue value = m_object.value(QLatin1String(key));
         if (!value.isBool()) {
@@ -68,7 +115,7 @@ public:
         }
         out = value.toBool();
     }
-    void text(const char *key, QString &out)
+    void operator()(const char *key, QString &out)
     {
         const QJsonValue value = m_object.value(QLatin1String(key));
         if (!value.isString()) {
@@ -89,109 +136,54 @@ public:
     const QString &missing() const { return m_missing; }
 
 private:
-    double fail(const char *key)
+    // A whole number within [lowest, highest], or nothing when it is not one.
+    std::optional<double> whole(const char *key, double lowest, double highest)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(key));
+        const double d = value.toDouble(std::nan(""));
+        if (!value.isDouble() || d != std::trunc(d) || d < lowest || d > highest) {
+            fail(key);
+            return std::nullopt;
+        }
+        return d;
+    }
+    void fail(const char *key)
     {
         if (m_missing.isEmpty())
             m_missing = QString::fromLatin1(key);
-        return 0.0;
     }
 
     QJsonObject m_object;
     QString m_missing;
 };
 
-QJsonObject TextParamsSnapshot(const TextParams &b)
-{
-    QJsonObject o;
-    o.insert(QLatin1String("Xref"), Number(b.Xref));
-    o.insert(QLatin1String("Yref"), Number(b.Yref));
-    o.insert(QLatin1String("Font"), b.Font);
-    o.insert(QLatin1String("ScaleFactor"), Number(b.ScaleFactor));
-    o.insert(QLatin1String("Italics"), b.Italics);
-    o.insert(QLatin1String("Bold"), b.Bold);
-    o.insert(QLatin1String("CenterInStrip"), b.CenterInStrip);
-    o.insert(QLatin1String("GroupAlignment"), b.GroupAlignment);
-    o.insert(QLatin1String("TextColor"), double(b.TextColor));
-    o.insert(QLatin1String("DropShadowColor"), double(b.DropShadowColor));
-    o.insert(QLatin1String("Text"), b.Text);
-    o.insert(QLatin1String("LineSpacingFactor"), Number(b.LineSpacingFactor));
-    return o;
-}
-
-QString ReadTextParams(const QJsonObject &object, TextParams &b)
-{
-    Reader r(object);
-    r.number("Xref", b.Xref);
-    r.number("Yref", b.Yref);
-    r.text("Font", b.Font);
-    r.number("ScaleFactor", b.ScaleFactor);
-    r.boolean("Italics", b.Italics);
-    r.boolean("Bold", b.Bold);
-    r.boolean("CenterInStrip", b.CenterInStrip);
-    r.integer("GroupAlignment", b.GroupAlignment);
-    r.colour("TextColor", b.TextColor);
-    r.colour("DropShadowColor", b.DropShadowColor);
-    r.text("Text", b.Text);
-    r.number("LineSpacingFactor", b.LineSpacingFactor);
-    return r.missing();
-}
-
-const char *const kBlockNames[kTextItemCount] = {"MainItemTextParams", "SubItemsTextParams", "PricesTextParams"};
-
 QJsonObject StripSnapshot(const StripData &s)
 {
-    QJsonObject o;
-    o.insert(QLatin1String("BackGroundColor"), double(s.BackGroundColor));
-    o.insert(QLatin1String("CaloriesTextColor"), double(s.CaloriesTextColor));
-    o.insert(QLatin1String("CaloriesItalics"), s.CaloriesItalics);
-    o.insert(QLatin1String("SubImageFileName"), s.SubImageFileName);
-    o.insert(QLatin1String("SubImageFrameIndex"), s.SubImageFrameIndex);
-    o.insert(QLatin1String("ImageHiddenOnWhite"), s.ImageHiddenOnWhite);
-    o.insert(QLatin1String("SubImageCropPercentageX"), s.SubImageCropPercentageX);
-    o.insert(QLatin1String("SubImageCropPercentageY"), s.SubImageCropPercentageY);
-    o.insert(QLatin1String("SubImageCropOriginPercentageX"), s.SubImageCropOriginPercentageX);
-    o.insert(QLatin1String("SubImageCropOriginPercentageY"), s.SubImageCropOriginPercentageY);
-    o.insert(QLatin1String("SubImageBrightnessFactor"), s.SubImageBrightnessFactor);
-    o.insert(QLatin1String("XOffsetFactor"), Number(s.XOffsetFactor));
-    o.insert(QLatin1String("YOffsetFactor"), Number(s.YOffsetFactor));
-    o.insert(QLatin1String("XSizeFactor"), Number(s.XSizeFactor));
-    o.insert(QLatin1String("YSizeFactor"), Number(s.YSizeFactor));
-    for (int k = 0; k < kTextItemCount; ++k)
-        o.insert(QLatin1String(kBlockNames[k]), TextParamsSnapshot(s.block(k)));
-    o.insert(QLatin1String("PriceTabSpacingFactor"), Number(s.PriceTabSpacingFactor));
-    o.insert(QLatin1String("CaloriesSpacingFactor"), Number(s.CaloriesSpacingFactor));
-    return o;
+    Writer strip;
+    StripFields(s, strip);
+    for (int k = 0; k < kTextItemCount; ++k) {
+        Writer block;
+        TextParamsFields(s.block(k), block);
+        strip.object.insert(QLatin1String(kBlockNames[k]), block.object);
+    }
+    return strip.object;
 }
 
+// The name of the first field missing, empty when the strip was read whole.
 QString ReadStrip(const QJsonObject &object, StripData &s)
 {
     Reader r(object);
-    r.colour("BackGroundColor", s.BackGroundColor);
-    r.colour("CaloriesTextColor", s.CaloriesTextColor);
-    r.boolean("CaloriesItalics", s.CaloriesItalics);
-    r.text("SubImageFileName", s.SubImageFileName);
-    r.integer("SubImageFrameIndex", s.SubImageFrameIndex);
-    r.boolean("ImageHiddenOnWhite", s.ImageHiddenOnWhite);
-    r.integer("SubImageCropPercentageX", s.SubImageCropPercentageX);
-    r.integer("SubImageCropPercentageY", s.SubImageCropPercentageY);
-    r.integer("SubImageCropOriginPercentageX", s.SubImageCropOriginPercentageX);
-    r.integer("SubImageCropOriginPercentageY", s.SubImageCropOriginPercentageY);
-    r.integer("SubImageBrightnessFactor", s.SubImageBrightnessFactor);
-    r.number("XOffsetFactor", s.XOffsetFactor);
-    r.number("YOffsetFactor", s.YOffsetFactor);
-    r.number("XSizeFactor", s.XSizeFactor);
-    r.number("YSizeFactor", s.YSizeFactor);
-    r.number("PriceTabSpacingFactor", s.PriceTabSpacingFactor);
-    r.number("CaloriesSpacingFactor", s.CaloriesSpacingFactor);
+    StripFields(s, r);
     if (!r.ok())
         return r.missing();
     for (int k = 0; k < kTextItemCount; ++k) {
         const QJsonObject block = r.object(kBlockNames[k]);
         if (!r.ok())
             return r.missing();
-        const QString missing = ReadTextParams(block, s.block(k));
-        if (!missing.isEmpty())
-            return QString::fromLatin1(kBlockNames[k]) + QLatin1Char('.') + missing;
+        Reader blockReader(block);
+        TextParamsFields(s.block(k), blockReader);
+        if (!blockReader.ok())
+            return QString::fromLatin1(kBlockNames[k]) + QLatin1Char('.') + blockReader.missing();
     }
     return QString();
 }
@@ -235,11 +227,11 @@ bool ReadDocumentSnapshot(const QJsonObject &snapshot, MenuData &doc, QString *e
     // Large, so it lives on the heap; doc changes only once everything was read.
     auto read = std::make_unique<MenuData>();
     Reader r(snapshot);
-    r.integer("NumberOfColumns", read->NumberOfColumns);
-    r.integer("NumberOfRows", read->NumberOfRows);
-    r.text("BackgroundPath", read->BackgroundPath);
-    r.boolean("WhitePrintBackground", read->WhitePrintBackground);
-    r.boolean("Modified", read->Modified);
+    r("NumberOfColumns", read->NumberOfColumns);
+    r("NumberOfRows", read->NumberOfRows);
+    r("BackgroundPath", read->BackgroundPath);
+    r("WhitePrintBackground", read->WhitePrintBackground);
+    r("Modified", read->Modified);
     const QJsonObject style = r.object("StyleTemplate");
     if (!r.ok())
         return fail(QStringLiteral("no %1").arg(r.missing()));

@@ -5,6 +5,9 @@
 #include "render/renderstate.h"
 #include "render/stripdrawer.h"
 
+#include <QImage>
+#include <QPainter>
+
 namespace zorvan {
 
 bool IsLogoPicture(const QString &picturePath)
@@ -51,6 +54,17 @@ void ComposeBoard(QPainter &painter, const MenuData &doc, RenderState &state)
     if (!HasDrawableBoard(state) || state.cellGrid.at(0, 0).x() <= 0.0)
         return;
     ForEachStripStep(doc, [&](int c, int r, bool boxStep) { DrawStrip(painter, doc, state, c, r, boxStep); });
+}
+
+bool ComposeBoardOnto(QImage &board, const MenuData &doc, RenderState &state)
+{
+    QPainter painter;
+    if (!painter.begin(&board))
+        return false;
+    if (state.whitePrint)
+        painter.fillRect(board.rect(), Qt::white);
+    ComposeBoard(painter, doc, state);
+    return true;
 }
 
 } // namespace zorvan

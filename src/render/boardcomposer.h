@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QImage;
 class QPainter;
 
 namespace zorvan {
@@ -26,5 +27,10 @@ void ForEachStripStep(const MenuData &doc, const std::function<void(int, int, bo
 // strips with pictures first, then the strips without pictures over them,
 // then logos and symbols on top. Empties the used-font list first.
 void ComposeBoard(QPainter &painter, const MenuData &doc, RenderState &state);
+
+// ComposeBoard on the whole of board, the background it is drawn over,
+// which the white-print format turns white first. False when board cannot
+// be drawn on.
+bool ComposeBoardOnto(QImage &board, const MenuData &doc, RenderState &state);
 
 } // namespace zorvan

@@ -7,8 +7,6 @@
 #include "render/pictureprefetch.h"
 #include "render/renderstate.h"
 
-#include <QPainter>
-
 namespace zorvan {
 
 namespace {
@@ -36,16 +34,11 @@ QString ExportBoardImage(const MenuData &doc, RenderState &state, const BoardExp
     constexpr double kInchesPerMetre = 0.0254;
     board.setDotsPerMeterX(qRound(background.resolution.x / kInchesPerMetre));
     board.setDotsPerMeterY(qRound(background.resolution.y / kInchesPerMetre));
-    {
-        QPainter painter;
-        if (!painter.begin(&board))
-            return Fail(error, QStringLiteral("cannot draw on the background image %1").arg(doc.BackgroundPath));
-        if (state.whitePrint)
-            painter.fillRect(board.rect(), Qt::white);
-        state.outputRender = true;
-        ComposeBoard(painter, doc, state);
-        state.outputRender = false;
-    }
+    state.outputRender = true;
+    const bool composed = ComposeBoardOnto(board, doc, state);
+    state.outputRender = false;
+    if (!composed)
+        return Fail(error, QStringLiteral("cannot draw on the background image %1").arg(doc.BackgroundPath));
 
     if (!options.forPrint && board.width() < board.height()) {
         // Without a Trelmont folder (the command line) nothing is remembered.

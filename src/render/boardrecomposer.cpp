@@ -119,14 +119,7 @@ BoardRecomposer::Result BoardRecomposer::composePlain(const MenuData &doc, Rende
     m_changedRows = {m_background.rect()};
     m_lastWasFull = true;
     Result result{m_background, true};
-    QPainter painter;
-    if (!painter.begin(&result.board)) {
-        result.ok = false;
-        return result;
-    }
-    if (state.whitePrint)
-        painter.fillRect(result.board.rect(), Qt::white);
-    ComposeBoard(painter, doc, state);
+    result.ok = ComposeBoardOnto(result.board, doc, state);
     return result;
 }
 

@@ -142,15 +142,7 @@ PreviewRefresh RefreshPreview(RenderState &state, const MenuData &doc, const Boa
         result.ok = composed.ok;
         return result;
     }
-    QPainter painter;
-    if (!painter.begin(&result.board)) {
-        result.ok = false;
-        return result;
-    }
-    if (state.whitePrint)
-        painter.fillRect(result.board.rect(), Qt::white);
-    ComposeBoard(painter, doc, state);
-    painter.end();
+    result.ok = ComposeBoardOnto(result.board, doc, state);
     return result;
 }
 

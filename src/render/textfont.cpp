@@ -70,6 +70,7 @@ struct TextFont::Shared {
         // Where the glyphs can leave ink, from the drawing origin of the
         // runs; null for a line without glyphs.
         QRectF ink;
+        double advance = 0.0; // the line's width at the reference size
     };
     mutable std::unordered_map<QString, double, StringHash, StringEqual> advances;
     mutable std::unordered_map<QString, Shaped, StringHash, StringEqual> shaped;
@@ -106,6 +107,7 @@ struct TextFont::Shared {
         QTextLine textLine = layout.createLine();
         layout.endLayout();
         Shaped s;
+        s.advance = advance(key);
         if (textLine.isValid()) {
             s.runs = textLine.glyphRuns();
             s.ascent = textLine.ascent();
@@ -325,8 +327,7 @@ void TextFont::draw(QPainter &painter, QStringView text, const QRectF &layout, T
             t.translate(x + padding(), baseline);
             t.scale(m_scale, m_scale);
             const Shared::Shaped &shaped = m_shared->shape(line);
-            placed.append({&shaped, t,
-                           QRectF(0.0, -m_shared->ascent, m_shared->advance(line), m_shared->lineSpacing)});
+            placed.append({&shaped, t, QRectF(0.0, -m_shared->ascent, shaped.advance, m_shared->lineSpacing)});
         }
         baseline += lineSpacing();
     });
